@@ -1,1 +1,20 @@
-# Windows build
+# Windows build: Orvane.exe, a 32-bit GUI program linked statically.
+enable_language(RC)
+include(${CMAKE_CURRENT_SOURCE_DIR}/app/sources.cmake)
+
+add_executable(Orvane WIN32
+  ${ORVANE_APP_SOURCES}
+  platform/win32/entry_win32.cpp
+  platform/win32/system_win32.cpp
+  platform/win32/ui_win32.cpp
+  platform/win32/wide.cpp
+  resources/orvane.rc
+)
+target_link_libraries(Orvane PRIVATE orvane_core comctl32 shell32 shlwapi ole32 uuid gdi32 user32)
+target_compile_definitions(Orvane PRIVATE UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601)
+target_link_options(Orvane PRIVATE -municode -static)
+set_target_properties(Orvane PROPERTIES
+  OUTPUT_NAME Orvane
+  RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
+set_source_files_properties(resources/orvane.rc PROPERTIES
+  OBJECT_DEPENDS "${CMAKE_CURRENT_SOURCE_DIR}/resources/orvane.ico;${CMAKE_CURRENT_SOURCE_DIR}/resources/orvane.manifest")

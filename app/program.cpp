@@ -1,0 +1,47 @@
+#include "app/program.h"
+
+#include "app/main_window_design.h"
+#include "app/settings_pane.h"
+
+namespace orvane::app {
+
+std::string event_file_path;
+std::string config_file_path;
+ui::Window main_window;
+ui::Menu more_menu;
+ui::Menu tray_menu;
+
+ui::Control main_control(std::string_view name) { return ui::control(main_window, name); }
+
+namespace {
+
+void connect_main_window() {
+  ui::set_picture(main_control("窗口更多按钮"), ui::Picture::More);
+  ui::set_picture(main_control("窗口最小化按钮"), ui::Picture::Minimise);
+  ui::set_picture(main_control("窗口关闭按钮"), ui::Picture::Close);
+  ui::on_mouse_down(main_control("窗口假上"), [] { ui::begin_window_drag(main_window); });
+  ui::on_click(main_control("窗口更多按钮"), [] { ui::pop_up_menu(more_menu, ui::cursor_position()); });
+  ui::on_click(main_control("窗口最小化按钮"), [] { ui::minimise_window(main_window); });
+  ui::on_tick(main_control("时钟_刷新倒计时"), build_board_text);
+  ui::on_tick(main_control("时钟_标题时刻"), update_title_clock);
+  ui::on_mouse_down(main_control("标签_字体增大"), [] { change_board_font_size(+1); });
+  ui::on_mouse_down(main_control("标签_字体缩小"), [] { change_board_font_size(-1); });
+  connect_settings_pane();
+}
+
+}  // namespace
+
+bool start_program() {
+  main_window = ui::load_window(kMainWindowDesign);
+  more_menu = ui::load_menu(main_window, kMoreMenuDesign);
+  tray_menu = ui::load_menu(main_window, kTrayMenuDesign);
+  connect_main_window();
+  return run_start_sequence();
+}
+
+int run_program() {
+  if (!start_program()) return 0;
+  return ui::run_event_loop();
+}
+
+}  // namespace orvane::app

@@ -1,0 +1,59 @@
+// Files, INI profile strings, folders, shell, registry, sound, HTTP, random
+// numbers. Paths are UTF-8 with "\" between their parts; file contents are
+// bytes (GBK where they are texts).
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace orvane::sys {
+
+// --- The running program --------------------------------------------------
+std::string executable_path();  // full path of the executable
+std::string directory_of(std::string_view path);
+std::string file_name_of(std::string_view path);
+
+// --- Files ---------------------------------------------------------------------
+bool file_exists(std::string_view path);
+// The whole file; nothing when it is missing or unreadable.
+std::optional<std::string> read_file(std::string_view path);
+bool write_file(std::string_view path, std::string_view bytes);
+// Writes the bytes to a temporary file beside the target, then moves it over
+// the target in one step. On failure the target is left as it was.
+bool replace_file(std::string_view path, std::string_view bytes);
+bool copy_file(std::string_view from, std::string_view to);
+bool delete_file(std::string_view path);
+bool create_folder(std::string_view path);
+
+// --- INI files (profile strings); texts are UTF-8, stored as GBK ------------------
+std::string ini_read(std::string_view path, std::string_view section, std::string_view key,
+                     std::string_view default_value);
+bool ini_write(std::string_view path, std::string_view section, std::string_view key, std::string_view value);
+
+// --- Shell --------------------------------------------------------------------
+enum class Folder { Startup, Desktop };
+std::string special_folder(Folder f);
+bool create_shortcut(std::string_view link_path, std::string_view target);
+std::string shortcut_target(std::string_view link_path);
+bool shell_open(std::string_view what);  // a folder or a web address
+bool start_process(std::string_view command_line);
+void notify_shell_of_change(std::string_view path);
+bool set_clipboard_text(std::string_view text);
+
+// --- Registry -------------------------------------------------------------------
+std::string registry_read_local_machine(std::string_view key, std::string_view value_name);
+bool registry_delete_run_value(std::string_view value_name);
+
+// --- Sound, network --------------------------------------------------------------
+void play_wave_async(std::string_view wave_bytes);
+void stop_sound();
+std::optional<std::string> http_get(std::string_view url);
+
+// --- Random numbers, ticks ---------------------------------------------------------
+std::uint32_t tick_count();
+void seed_random(std::uint32_t seed);
+int random_int(int low, int high);  // both ends included
+
+}  // namespace orvane::sys

@@ -1,0 +1,160 @@
+// Files, INI files, folders and the rest of the system services on Win32.
+#include <windows.h>
+// after windows.h
+#include <shellapi.h>
+#include <shlobj.h>
+
+#include <random>
+#include <string>
+
+#include "core/text_codec.h"
+#include "platform/system.h"
+#include "platform/win32/handles.h"
+#include "platform/win32/wide.h"
+
+namespace orvane::sys {
+namespace {
+
+std::mt19937& generator() {
+  static std::mt19937 g;
+  return g;
+}
+
+}  // namespace
+
+std::string executable_path() {
+  std::wstring buf(MAX_PATH, L'\0');
+  for (;;) {
+    const DWORD n = GetModuleFileNameW(nullptr, buf.data(), static_cast<DWORD>(buf.size()));
+    if (n < buf.size()) {
+      buf.resize(n);
+      return win32::narrow(buf);
+    }
+    buf.resize(buf.size() * 2);
+  }
+}
+
+std::string directory_of(std::string_view path) {
+  const auto cut = path.find_last_of("\\/");
+  return std::string(cut == std::string_view::npos ? std::string_view() : path.substr(0, cut));
+}
+
+std::string file_name_of(std::string_view path) {
+  const auto cut = path.find_last_of("\\/");
+  return std::string(cut == std::string_view::npos ? path : path.substr(cut + 1));
+}
+
+bool file_exists(std::string_view path) {
+  const DWORD a = GetFileAttributesW(win32::widen(path).c_str());
+  return a != INVALID_FILE_ATTRIBUTES && !(a & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+std::optional<std::string> read_file(std::string_view path) {
+  win32::File f(CreateFileW(win32::widen(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                            nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!f) return std::nullopt;
+  LARGE_INTEGER size{};
+  if (!GetFileSizeEx(f.get(), &size) || size.QuadPart > 0x7FFFFFFF) return std::nullopt;
+  std::string bytes(static_cast<std::size_t>(size.QuadPart), '\0');
+  std::size_t done = 0;
+  while (done < bytes.size()) {
+    DWORD got = 0;
+    if (!ReadFile(f.get(), bytes.data() + done, static_cast<DWORD>(bytes.size() - done), &got, nullptr))
+      return std::nullopt;
+    if (got == 0) break;
+    done += got;
+  }
+  bytes.resize(done);
+  return bytes;
+}
+
+bool write_file(std::string_view path, std::string_view bytes) {
+  win32::File f(CreateFileW(win32::widen(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                            FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!f) return false;
+  std::size_t done = 0;
+  while (done < bytes.size()) {
+    DWORD put = 0;
+    if (!WriteFile(f.get(), bytes.data() + done, static_cast<DWORD>(bytes.size() - done), &put, nullptr) ||
+        put == 0)
+      return false;
+    done += put;
+  }
+  return FlushFileBuffers(f.get()) != FALSE;
+}
+
+bool replace_file(std::string_view path, std::string_view bytes) {
+  const std::string temp = std::string(path) + ".new";
+  if (!write_file(temp, bytes)) {
+    DeleteFileW(win32::widen(temp).c_str());
+    return false;
+  }
+  if (!MoveFileExW(win32::widen(temp).c_str(), win32::widen(path).c_str(),
+                   MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+    DeleteFileW(win32::widen(temp).c_str());
+    return false;
+  }
+  return true;
+}
+
+bool copy_file(std::string_view from, std::string_view to) {
+  return CopyFileW(win32::widen(from).c_str(), win32::widen(to).c_str(), FALSE) != FALSE;
+}
+
+bool delete_file(std::string_view path) { return DeleteFileW(win32::widen(path).c_str()) != FALSE; }
+
+bool create_folder(std::string_view path) {
+  return CreateDirectoryW(win32::widen(path).c_str(), nullptr) != FALSE ||
+         GetLastError() == ERROR_ALREADY_EXISTS;
+}
+
+std::string ini_read(std::string_view path, std::string_view section, std::string_view key,
+                     std::string_view default_value) {
+  std::wstring buf(4096, L'\0');
+  const std::wstring p = win32::widen(path), s = win32::widen(section), k = win32::widen(key),
+                     d = win32::widen(default_value);
+  for (;;) {
+    const DWORD n = GetPrivateProfileStringW(s.c_str(), k.c_str(), d.c_str(), buf.data(),
+                                             static_cast<DWORD>(buf.size()), p.c_str());
+    if (n + 1 < buf.size()) {
+      buf.resize(n);
+      return win32::narrow(buf);
+    }
+    buf.resize(buf.size() * 2);
+  }
+}
+
+bool ini_write(std::string_view path, std::string_view section, std::string_view key,
+               std::string_view value) {
+  return WritePrivateProfileStringW(win32::widen(section).c_str(), win32::widen(key).c_str(),
+                                    win32::widen(value).c_str(), win32::widen(path).c_str()) != FALSE;
+}
+
+std::string special_folder(Folder f) {
+  wchar_t buf[MAX_PATH] = {};
+  const int csidl = f == Folder::Startup ? CSIDL_STARTUP : CSIDL_DESKTOPDIRECTORY;
+  if (FAILED(SHGetFolderPathW(nullptr, csidl, nullptr, SHGFP_TYPE_CURRENT, buf))) return {};
+  return win32::narrow(buf);
+}
+
+// Shortcuts, shell, registry, sound and HTTP come with the features that use them.
+bool create_shortcut(std::string_view, std::string_view) { return false; }
+std::string shortcut_target(std::string_view) { return {}; }
+bool shell_open(std::string_view what) {
+  return reinterpret_cast<INT_PTR>(ShellExecuteW(nullptr, L"open", win32::widen(what).c_str(), nullptr,
+                                                 nullptr, SW_SHOWNORMAL)) > 32;
+}
+bool start_process(std::string_view) { return false; }
+void notify_shell_of_change(std::string_view) {}
+bool set_clipboard_text(std::string_view) { return false; }
+std::string registry_read_local_machine(std::string_view, std::string_view) { return {}; }
+bool registry_delete_run_value(std::string_view) { return false; }
+void play_wave_async(std::string_view) {}
+void stop_sound() {}
+std::optional<std::string> http_get(std::string_view) { return std::nullopt; }
+
+std::uint32_t tick_count() { return GetTickCount(); }
+void seed_random(std::uint32_t seed) { generator().seed(seed); }
+int random_int(int low, int high) { return std::uniform_int_distribution<int>(low, high)(generator()); }
+
+}  // namespace orvane::sys
