@@ -74,6 +74,7 @@ void BM_ReadDecode(benchmark::State& state) {
   const auto& path = event_list_file().path();
   for (auto _ : state) benchmark::DoNotOptimize(read_event_list(path));
   count_lines(state);
+  state.SetLabel(std::to_string(std::filesystem::file_size(path) / 1024) + " KiB GBK");
 }
 BENCHMARK(BM_ReadDecode)->Unit(benchmark::kMicrosecond);
 
