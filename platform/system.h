@@ -28,6 +28,9 @@ bool delete_file(std::string_view path);
 bool create_folder(std::string_view path);
 
 // --- INI files (profile strings); texts are UTF-8, stored as GBK ------------------
+// A value never carries a line break into the file: every CR, LF or CR LF
+// becomes one space, so a pasted multi-line text cannot break the file.
+std::string ini_value_text(std::string_view value);
 std::string ini_read(std::string_view path, std::string_view section, std::string_view key,
                      std::string_view default_value);
 bool ini_write(std::string_view path, std::string_view section, std::string_view key, std::string_view value);

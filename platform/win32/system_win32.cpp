@@ -127,7 +127,8 @@ std::string ini_read(std::string_view path, std::string_view section, std::strin
 bool ini_write(std::string_view path, std::string_view section, std::string_view key,
                std::string_view value) {
   return WritePrivateProfileStringW(win32::widen(section).c_str(), win32::widen(key).c_str(),
-                                    win32::widen(value).c_str(), win32::widen(path).c_str()) != FALSE;
+                                    win32::widen(ini_value_text(value)).c_str(),
+                                    win32::widen(path).c_str()) != FALSE;
 }
 
 std::string special_folder(Folder f) {

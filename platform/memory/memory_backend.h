@@ -1,0 +1,71 @@
+// The in-memory backend's controls for tests: what a user or the system
+// would do (clicks, typing, timer ticks, answers to message boxes) and what
+// the program did (messages shown, menus popped up, the exit code).
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform/system.h"
+#include "platform/ui.h"
+
+namespace orvane::memory {
+
+// Forgets every window, menu, message and setting of the previous test.
+void reset();
+
+// --- The system around the program -------------------------------------------
+void set_screen(const ui::ScreenInfo& s);
+// Host paths with "/"; the program's "\" paths are mapped onto them.
+void set_executable_path(const std::string& path);
+void set_special_folder(sys::Folder f, const std::string& path);
+void set_tick_count(std::uint32_t ticks);
+// While on, writing and replacing files fails and changes nothing.
+void fail_file_writes(bool on);
+// A path as the program writes it ("\" separators) on the host.
+std::string host_path(std::string_view program_path);
+
+// --- The user --------------------------------------------------------------------
+// A click on a button or check box (a check box toggles first).
+void click(ui::Control c);
+void mouse_down(ui::Control c);
+// Typing one character into an edit box, through its keyboard filter.
+void type_char(ui::Control c, char32_t ch);
+// Chooses a visible item of a menu; false when there is no such item.
+bool choose_menu_item(ui::Menu m, std::string_view item_text);
+// The menu popped up last, if any, and where.
+std::optional<int> popped_up_menu();
+void set_cursor_position(ui::Point p);
+
+// --- Timers ----------------------------------------------------------------------
+// Runs the tick handler of a running timer; false when the timer is stopped.
+bool fire(ui::Control timer);
+
+// --- Message boxes -----------------------------------------------------------------
+struct Message {
+  std::string text, title;
+  ui::Buttons buttons;
+};
+const std::vector<Message>& messages();
+// The answer to the next message box (Ok when none is queued).
+void answer_next(ui::Answer a);
+
+// --- What the program did -------------------------------------------------------------
+std::optional<int> exit_code();
+struct TrayIcon {
+  bool present = false;
+  ui::Icon icon = ui::Icon::Program;
+  std::string tip;
+};
+TrayIcon tray_icon(ui::Window w);
+// The control whose drag was started last ("" for none; the window's name
+// for a window drag).
+std::string last_drag();
+std::string font_face(ui::Control c);
+std::string tooltip(ui::Control c);
+bool is_minimised(ui::Window w);
+int set_text_count(ui::Control c);    // how often the text was replaced
+bool scrolled_to_end(ui::Control c);  // caret at the end after the last replace
+
+}  // namespace orvane::memory
