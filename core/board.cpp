@@ -42,13 +42,14 @@ void append_block_head(std::string& out, std::string_view line, DateTime date) {
 std::string collapse_empty_lines(std::string_view text) {
   std::string out;
   out.reserve(text.size());
-  for (std::size_t i = 0; i < text.size();) {
-    if (text.compare(i, 2, kCrLf) == 0) {
-      if (!(out.size() >= 2 && out.compare(out.size() - 2, 2, kCrLf) == 0)) out += kCrLf;
-      i += 2;
-    } else {
-      out += text[i++];
-    }
+  while (true) {
+    const std::size_t end = text.find(kCrLf);
+    out.append(text.substr(0, end));
+    if (end == std::string_view::npos) break;
+    std::size_t next = end + kCrLf.size();
+    while (text.compare(next, kCrLf.size(), kCrLf) == 0) next += kCrLf.size();
+    out += kCrLf;
+    text.remove_prefix(next);
   }
   return out;
 }
