@@ -2,7 +2,7 @@
 # Runs a Windows program (the test driver) under Wine with the project's prefix
 # and a display: $DISPLAY when usable, else an Xvfb screen for this run.
 set -euo pipefail
-# shellcheck source=../../scripts/wine-env.sh
+# shellcheck source=SCRIPTDIR/../../scripts/wine-env.sh
 source "$(dirname "${BASH_SOURCE[0]}")/../../scripts/wine-env.sh"
 orvane_display
 orvane_wine_prefix
