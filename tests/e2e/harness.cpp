@@ -387,7 +387,49 @@ void click_at(HWND window, int x, int y) {
   PostMessageW(window, WM_LBUTTONUP, 0, at);
 }
 
+namespace {
+
+BOOL CALLBACK collect_visible_top(HWND window, LPARAM param) {
+  if (IsWindowVisible(window)) reinterpret_cast<std::vector<HWND>*>(param)->push_back(window);
+  return TRUE;
+}
+
+bool has_pending_paint(HWND window) {
+  if (GetUpdateRect(window, nullptr, FALSE)) return true;
+  for (HWND child : child_windows(window)) {
+    if (IsWindowVisible(child) && GetUpdateRect(child, nullptr, FALSE)) return true;
+  }
+  return false;
+}
+
+// Has the windows repaint themselves and waits until they have, so that a
+// capture does not catch a window shown but not yet drawn.
+void repaint(const std::vector<HWND>& windows) {
+  for (HWND w : windows) {
+    RedrawWindow(w, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
+  }
+  wait_until(
+      [&] {
+        for (HWND w : windows) {
+          if (IsWindow(w) && has_pending_paint(w)) return false;
+        }
+        return true;
+      },
+      Millis{3000}, Millis{20});
+  std::this_thread::sleep_for(Millis{100});  // the X server shows what was drawn
+}
+
+}  // namespace
+
 fs::path screenshot(std::string_view name, HWND window) {
+  std::vector<HWND> shown;
+  if (window != nullptr) {
+    shown.push_back(window);
+  } else {
+    EnumWindows(collect_visible_top, reinterpret_cast<LPARAM>(&shown));
+  }
+  repaint(shown);
+
   RECT area{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
   if (window != nullptr) area = window_rect(window);
   const int width = area.right - area.left;
