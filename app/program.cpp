@@ -40,8 +40,10 @@ bool start_program() {
 }
 
 int run_program() {
-  if (!start_program()) return 0;
-  return ui::run_event_loop();
+  const int code = start_program() ? ui::run_event_loop() : 0;
+  // The exit clean-up: the tray icon and the windows go with the program.
+  ui::destroy_window(main_window);
+  return code;
 }
 
 }  // namespace orvane::app

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -53,6 +54,12 @@ bool registry_delete_run_value(std::string_view value_name);
 void play_wave_async(std::string_view wave_bytes);
 void stop_sound();
 std::optional<std::string> http_get(std::string_view url);
+
+// --- Worker threads ----------------------------------------------------------------
+// Runs work on a new thread and waits for it at most timeout_ms without
+// handling window events; true when it ended in time. A late worker runs on
+// and must touch only what it owns.
+bool run_worker(std::function<void()> work, int timeout_ms);
 
 // --- Random numbers, ticks ---------------------------------------------------------
 std::uint32_t tick_count();

@@ -140,6 +140,13 @@ void on_mouse_down(Control c, Handler h);  // left button pressed (labels, pictu
 // false are dropped; control characters always pass.
 void set_char_filter(Control c, std::function<bool(char32_t)> accept);
 
+// Date boxes, the HTML view and the month calendar (used by the calendar
+// tools and the information windows, which bring their implementations).
+void set_date_format(Control date_box, std::string_view format);
+void set_date_value(Control date_box_or_calendar, double date_time);
+double date_value(Control date_box_or_calendar);
+void navigate(Control html_view, std::string_view file_path);
+
 // --- Timers (controls of kind Timer) -------------------------------------
 // A period of 0 stops the timer; a period above 0 starts or restarts it.
 void set_period(Control timer, int ms);

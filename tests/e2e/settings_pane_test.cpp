@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "core/text_codec.h"
 #include "tests/e2e/harness.h"
 
 namespace orvane::e2e {
@@ -108,6 +109,59 @@ TEST_F(SettingsPane, HelpAndClose) {
   click_at(run_.control("标签4"), 4, 4);
   EXPECT_TRUE(wait_until([&] { return !is_visible(pane_); }));
   EXPECT_EQ(run_.dir().read("Orvane.txt"), utf8_to_gbk(kDefaultList));
+}
+
+TEST_F(SettingsPane, FailedSaveKeepsTheOldFileAndTheText) {
+  open();
+  // A folder where the temporary file would go makes the write fail.
+  std::filesystem::create_directory(run_.dir().file("Orvane.txt.new"));
+  set_text(editor_, "2031年1月1日/新的");
+  click_button(run_.control("超级按钮_设置"));
+  HWND box = wait_for_top_window(kProductName, run_.process().id());
+  ASSERT_NE(box, nullptr) << "no message";
+  std::string texts;
+  for (HWND child : child_windows(box)) texts += window_text(child) + "|";
+  EXPECT_NE(texts.find("无法保存"), std::string::npos) << texts;
+  PostMessageW(box, WM_COMMAND, IDOK, 0);
+  ASSERT_TRUE(wait_until([&] { return top_windows(kProductName, run_.process().id()).empty(); }));
+  EXPECT_EQ(run_.dir().read("Orvane.txt"), utf8_to_gbk(kDefaultList));
+  EXPECT_EQ(window_text(editor_), "2031年1月1日/新的");
+  EXPECT_TRUE(is_visible(pane_));
+}
+
+TEST_F(SettingsPane, CharacterOutsideGbkIsReportedWithItsLine) {
+  open();
+  set_text(editor_, "2031年1月1日/a\r\n2032年1月1日/生日🎂");
+  click_button(run_.control("超级按钮_设置"));
+  HWND box = wait_for_top_window(kProductName, run_.process().id());
+  ASSERT_NE(box, nullptr) << "no message";
+  std::string texts;
+  for (HWND child : child_windows(box)) texts += window_text(child) + "|";
+  EXPECT_NE(texts.find("第 2 行"), std::string::npos) << texts;
+  screenshot("settings-not-gbk");
+  PostMessageW(box, WM_COMMAND, IDOK, 0);
+  EXPECT_EQ(run_.dir().read("Orvane.txt"), utf8_to_gbk(kDefaultList));
+}
+
+// The saving above rests on the Windows code page 936 tables.
+TEST(GbkCodec, ReportsTheFirstCharacterWithoutGbkForm) {
+  std::size_t bad = 0;
+  EXPECT_FALSE(orvane::utf8_to_gbk("ab€生日🎂x", &bad).has_value());
+  EXPECT_EQ(bad, std::string_view("ab€生日").size());
+  EXPECT_FALSE(orvane::utf8_to_gbk("a\xC3", &bad).has_value()) << "cut UTF-8";
+  EXPECT_EQ(bad, 1u);
+  EXPECT_FALSE(orvane::utf8_to_gbk("한", &bad).has_value()) << "no best-fit replacement";
+  EXPECT_EQ(bad, 0u);
+  EXPECT_EQ(orvane::utf8_to_gbk("距离：　;"), std::string("\xBE\xE0\xC0\xEB\xA3\xBA\xA1\xA1;"));
+  EXPECT_EQ(orvane::utf8_to_gbk(""), std::string());
+}
+
+TEST(GbkCodec, DecodesAndMarksBytesThatFormNoCharacter) {
+  EXPECT_EQ(orvane::gbk_to_utf8("\xBE\xE0\xC0\xEBok"), "距离ok");
+  EXPECT_EQ(orvane::gbk_to_utf8("a\xFF"
+                                "b"),
+            "a\uFFFDb");
+  EXPECT_EQ(orvane::gbk_to_utf8("a\xBE"), "a\uFFFD") << "a lead byte at the end";
 }
 
 TEST(AutoRefresh, SwitchWritesItsKeyAndShowsTheConfirmation) {
