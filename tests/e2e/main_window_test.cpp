@@ -117,6 +117,44 @@ TEST(MainWindow, FontLabelsChangeTheBoardFont) {
   EXPECT_TRUE(wait_until([&] { return font_height() > before; }, Millis{5000})) << before;
 }
 
+// Real mouse input: press on the title label, move, release.
+void drag(HWND handle, int dx, int dy) {
+  const RECT r = window_rect(handle);
+  int x = r.left + 40, y = (r.top + r.bottom) / 2;
+  SetCursorPos(x, y);
+  Sleep(200);
+  INPUT in{};
+  in.type = INPUT_MOUSE;
+  in.mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+  SendInput(1, &in, sizeof in);
+  Sleep(300);
+  for (int i = 1; i <= 10; ++i) {
+    SetCursorPos(x + dx * i / 10, y + dy * i / 10);
+    in.mi.dwFlags = MOUSEEVENTF_MOVE;
+    in.mi.dx = in.mi.dy = 0;
+    SendInput(1, &in, sizeof in);
+    Sleep(50);
+  }
+  in.mi.dwFlags = MOUSEEVENTF_LEFTUP;
+  SendInput(1, &in, sizeof in);
+  Sleep(300);
+}
+
+TEST(MainWindow, TitleLabelDragsTheWindow) {
+  OrvaneRun run;
+  run.start();
+  HWND main = run.main_window();
+  ASSERT_NE(main, nullptr);
+  HWND title = run.control("窗口假上");
+  ASSERT_TRUE(wait_until([&] { return window_text(run.control("编辑框_显示")).rfind("距离：", 0) == 0; }));
+  const RECT before = window_rect(main);
+  drag(title, -60, 30);
+  EXPECT_TRUE(wait_until([&] { return window_rect(main).left != before.left; }, Millis{3000}));
+  const RECT after = window_rect(main);
+  EXPECT_EQ(after.left - before.left, -60);
+  EXPECT_EQ(after.top - before.top, 30);
+}
+
 TEST(MainWindow, WrongExecutableNameEndsWithAMessage) {
   OrvaneRun run("orvane.exe");
   run.start();

@@ -31,6 +31,28 @@ void set_text(HWND w, std::string_view text) {
   SendMessageW(w, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(t.c_str()));
 }
 
+// Real mouse input: press near the left end of the control, move, release.
+void drag(HWND handle, int dx, int dy) {
+  const RECT r = window_rect(handle);
+  const int x = r.left + 40, y = (r.top + r.bottom) / 2;
+  SetCursorPos(x, y);
+  Sleep(200);
+  INPUT in{};
+  in.type = INPUT_MOUSE;
+  in.mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+  SendInput(1, &in, sizeof in);
+  Sleep(300);
+  for (int i = 1; i <= 10; ++i) {
+    SetCursorPos(x + dx * i / 10, y + dy * i / 10);
+    in.mi.dwFlags = MOUSEEVENTF_MOVE;
+    SendInput(1, &in, sizeof in);
+    Sleep(50);
+  }
+  in.mi.dwFlags = MOUSEEVENTF_LEFTUP;
+  SendInput(1, &in, sizeof in);
+  Sleep(300);
+}
+
 class SettingsPane : public ::testing::Test {
  protected:
   // Starts the program and opens the pane through "更多菜单".
@@ -91,6 +113,18 @@ TEST_F(SettingsPane, ConfirmSavesTheTidiedListAndTwoKeys) {
   EXPECT_EQ(config("autoactivate"), "yes");
   EXPECT_FALSE(run_.dir().exists("Orvane.txt.new"));
   screenshot("settings-saved", main_);
+}
+
+TEST_F(SettingsPane, TitleStripDragsThePaneInsideTheWindow) {
+  open();
+  const RECT before = rect_in_parent(pane_);
+  const RECT window_before = window_rect(main_);
+  drag(run_.control("标签_设置标题栏"), 30, -20);
+  EXPECT_TRUE(wait_until([&] { return rect_in_parent(pane_).left != before.left; }, Millis{3000}));
+  const RECT after = rect_in_parent(pane_);
+  EXPECT_EQ(after.left - before.left, 30);
+  EXPECT_EQ(after.top - before.top, -20);
+  EXPECT_EQ(window_rect(main_).left, window_before.left) << "the window itself stays";
 }
 
 TEST_F(SettingsPane, HelpAndClose) {
