@@ -13,7 +13,9 @@ add_executable(Orvane WIN32
 )
 target_link_libraries(Orvane PRIVATE orvane_core comctl32 shell32 shlwapi ole32 uuid gdi32 user32)
 target_compile_definitions(Orvane PRIVATE UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601)
-target_link_options(Orvane PRIVATE -municode -static)
+if(MINGW)
+  target_link_options(Orvane PRIVATE -municode -static)
+endif()
 set_target_properties(Orvane PROPERTIES
   OUTPUT_NAME Orvane
   RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})

@@ -4,6 +4,8 @@
 #include <commctrl.h>
 #include <shellapi.h>
 
+#include <algorithm>
+#include <iterator>
 #include <memory>
 #include <string>
 #include <unordered_map>
@@ -84,7 +86,8 @@ int points_to_height(int points) {
   HDC dc = GetDC(nullptr);
   const int dpi = GetDeviceCaps(dc, LOGPIXELSY);
   ReleaseDC(nullptr, dc);
-  return -MulDiv(points < 1 ? 1 : points, dpi, 72);  // below 1 point the text stays at its smallest
+  // The size itself is unbounded; the text is drawn between 1 and 500 points.
+  return -MulDiv(std::clamp(points, 1, 500), dpi, 72);
 }
 
 HFONT make_font(const wchar_t* face, int points) {
