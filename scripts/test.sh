@@ -64,9 +64,11 @@ fi
 
 run_stage "Windows build" windows_build
 if ((stage_rc == 0)); then
-  # The display is made in this shell so that it lasts until the end.
+  # The tests get a private Xvfb screen (not the desktop of whoever runs them),
+  # made in this shell so that it lasts until the end.
   # shellcheck source=SCRIPTDIR/wine-env.sh
   source scripts/wine-env.sh
+  unset DISPLAY
   header "Display"
   display_start=$SECONDS
   if orvane_display; then
