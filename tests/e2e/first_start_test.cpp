@@ -12,13 +12,6 @@
 namespace orvane::e2e {
 namespace {
 
-// The default event list as written on disk, spelled out here rather than
-// taken from the program's own constant.
-constexpr std::string_view kDefaultList =
-    "2040年11月27日/Dorsan百岁诞辰纪念日\r\n"
-    ";2012年1月1日/世界末日\r\n"
-    "2030年1月2日3时4分5秒/完整格式示例";
-
 constexpr double kSecond = 1.0 / 86400.0;
 
 // The board the core builds for the default list at a given moment.

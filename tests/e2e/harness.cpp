@@ -387,6 +387,27 @@ void click_at(HWND window, int x, int y) {
   PostMessageW(window, WM_LBUTTONUP, 0, at);
 }
 
+void drag(HWND window, int dx, int dy) {
+  const RECT r = window_rect(window);
+  const int x = r.left + 40, y = (r.top + r.bottom) / 2;
+  SetCursorPos(x, y);
+  Sleep(200);
+  INPUT in{};
+  in.type = INPUT_MOUSE;
+  in.mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+  SendInput(1, &in, sizeof in);
+  Sleep(300);
+  for (int i = 1; i <= 10; ++i) {
+    SetCursorPos(x + dx * i / 10, y + dy * i / 10);
+    in.mi.dwFlags = MOUSEEVENTF_MOVE;
+    SendInput(1, &in, sizeof in);
+    Sleep(50);
+  }
+  in.mi.dwFlags = MOUSEEVENTF_LEFTUP;
+  SendInput(1, &in, sizeof in);
+  Sleep(300);
+}
+
 namespace {
 
 BOOL CALLBACK collect_visible_top(HWND window, LPARAM param) {

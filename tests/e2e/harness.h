@@ -23,6 +23,13 @@ inline constexpr std::string_view kProductName = "Kelu软件之倒计时牌";
 
 // --- texts -----------------------------------------------------------------
 
+// The default event list as the program must write it, spelled out here
+// rather than taken from the program's own constant.
+inline constexpr std::string_view kDefaultList =
+    "2040年11月27日/Dorsan百岁诞辰纪念日\r\n"
+    ";2012年1月1日/世界末日\r\n"
+    "2030年1月2日3时4分5秒/完整格式示例";
+
 std::wstring widen(std::string_view utf8);
 std::string narrow(std::wstring_view utf16);
 // GBK (code page 936) through the system's tables. utf8_to_gbk throws when a
@@ -121,6 +128,9 @@ RECT rect_in_parent(HWND window);  // relative to the parent's client area
 // Posts the messages, so a handler that opens a modal box does not block the test.
 void click_button(HWND button);            // BM_CLICK
 void click_at(HWND window, int x, int y);  // left press and release, client coordinates
+// Real mouse input: press 40 pixels into the window at mid height, move by
+// (dx, dy) in steps, release.
+void drag(HWND window, int dx, int dy);
 
 // Writes the screen (window nullptr) or the window's screen area as PNG to
 // screenshot_dir()/<name>.png and returns the file's path.

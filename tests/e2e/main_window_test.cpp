@@ -117,29 +117,6 @@ TEST(MainWindow, FontLabelsChangeTheBoardFont) {
   EXPECT_TRUE(wait_until([&] { return font_height() > before; }, Millis{5000})) << before;
 }
 
-// Real mouse input: press on the title label, move, release.
-void drag(HWND handle, int dx, int dy) {
-  const RECT r = window_rect(handle);
-  int x = r.left + 40, y = (r.top + r.bottom) / 2;
-  SetCursorPos(x, y);
-  Sleep(200);
-  INPUT in{};
-  in.type = INPUT_MOUSE;
-  in.mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
-  SendInput(1, &in, sizeof in);
-  Sleep(300);
-  for (int i = 1; i <= 10; ++i) {
-    SetCursorPos(x + dx * i / 10, y + dy * i / 10);
-    in.mi.dwFlags = MOUSEEVENTF_MOVE;
-    in.mi.dx = in.mi.dy = 0;
-    SendInput(1, &in, sizeof in);
-    Sleep(50);
-  }
-  in.mi.dwFlags = MOUSEEVENTF_LEFTUP;
-  SendInput(1, &in, sizeof in);
-  Sleep(300);
-}
-
 TEST(MainWindow, TitleLabelDragsTheWindow) {
   OrvaneRun run;
   run.start();

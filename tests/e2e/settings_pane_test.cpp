@@ -10,11 +10,6 @@
 namespace orvane::e2e {
 namespace {
 
-constexpr std::string_view kDefaultList =
-    "2040年11月27日/Dorsan百岁诞辰纪念日\r\n"
-    ";2012年1月1日/世界末日\r\n"
-    "2030年1月2日3时4分5秒/完整格式示例";
-
 // The visible pop-up menu window of the process, or nullptr.
 HWND popup_menu(DWORD pid) {
   HWND found = nullptr;
@@ -29,28 +24,6 @@ HWND popup_menu(DWORD pid) {
 void set_text(HWND w, std::string_view text) {
   const std::wstring t = widen(text);
   SendMessageW(w, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(t.c_str()));
-}
-
-// Real mouse input: press near the left end of the control, move, release.
-void drag(HWND handle, int dx, int dy) {
-  const RECT r = window_rect(handle);
-  const int x = r.left + 40, y = (r.top + r.bottom) / 2;
-  SetCursorPos(x, y);
-  Sleep(200);
-  INPUT in{};
-  in.type = INPUT_MOUSE;
-  in.mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
-  SendInput(1, &in, sizeof in);
-  Sleep(300);
-  for (int i = 1; i <= 10; ++i) {
-    SetCursorPos(x + dx * i / 10, y + dy * i / 10);
-    in.mi.dwFlags = MOUSEEVENTF_MOVE;
-    SendInput(1, &in, sizeof in);
-    Sleep(50);
-  }
-  in.mi.dwFlags = MOUSEEVENTF_LEFTUP;
-  SendInput(1, &in, sizeof in);
-  Sleep(300);
 }
 
 class SettingsPane : public ::testing::Test {
