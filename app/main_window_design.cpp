@@ -79,6 +79,7 @@ constexpr ui::MenuItemDesign kTrayMenuItems[] = {
     {1, "声音提示", 0},
     {1, "-", ui::kSeparator},
     {1, "闪烁托盘", ui::kItemChecked},
+    {1, "-", ui::kSeparator | ui::kItemHidden},
     {1, "激活窗口", ui::kItemHidden},
     {0, "-", ui::kSeparator},
     {0, "淘宝搜索框", 0},

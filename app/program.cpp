@@ -2,6 +2,7 @@
 
 #include "app/main_window_design.h"
 #include "app/settings_pane.h"
+#include "tray/main_window_tray.h"
 
 namespace orvane::app {
 
@@ -16,17 +17,12 @@ ui::Control main_control(std::string_view name) { return ui::control(main_window
 namespace {
 
 void connect_main_window() {
-  ui::set_picture(main_control("窗口更多按钮"), ui::Picture::More);
-  ui::set_picture(main_control("窗口最小化按钮"), ui::Picture::Minimise);
-  ui::set_picture(main_control("窗口关闭按钮"), ui::Picture::Close);
-  ui::on_mouse_down(main_control("窗口假上"), [] { ui::begin_window_drag(main_window); });
-  ui::on_click(main_control("窗口更多按钮"), [] { ui::pop_up_menu(more_menu, ui::cursor_position()); });
-  ui::on_click(main_control("窗口最小化按钮"), [] { ui::minimise_window(main_window); });
   ui::on_tick(main_control("时钟_刷新倒计时"), build_board_text);
   ui::on_tick(main_control("时钟_标题时刻"), update_title_clock);
   ui::on_mouse_down(main_control("标签_字体增大"), [] { change_board_font_size(+1); });
   ui::on_mouse_down(main_control("标签_字体缩小"), [] { change_board_font_size(-1); });
   connect_settings_pane();
+  tray::connect_tray();
 }
 
 }  // namespace

@@ -11,7 +11,7 @@ add_executable(Orvane WIN32
   platform/win32/wide.cpp
   resources/orvane.rc
 )
-target_link_libraries(Orvane PRIVATE orvane_core comctl32 shell32 shlwapi ole32 uuid gdi32 user32)
+target_link_libraries(Orvane PRIVATE orvane_core comctl32 shell32 shlwapi ole32 uuid gdi32 user32 winmm)
 target_compile_definitions(Orvane PRIVATE UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601)
 if(MINGW)
   target_link_options(Orvane PRIVATE -municode -static)

@@ -51,7 +51,10 @@ std::string registry_read_local_machine(std::string_view key, std::string_view v
 bool registry_delete_run_value(std::string_view value_name);
 
 // --- Sound, network --------------------------------------------------------------
+// Starts playing a WAVE file held in memory and returns at once; the bytes
+// must stay in place until the sound has ended or been stopped.
 void play_wave_async(std::string_view wave_bytes);
+// Stops the sound the program is playing, if any.
 void stop_sound();
 std::optional<std::string> http_get(std::string_view url);
 

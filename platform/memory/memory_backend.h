@@ -23,6 +23,14 @@ void set_special_folder(sys::Folder f, const std::string& path);
 void set_tick_count(std::uint32_t ticks);
 // While on, writing and replacing files fails and changes nothing.
 void fail_file_writes(bool on);
+// What the program did with sounds. A started sound counts as playing until
+// it is stopped.
+struct SoundLog {
+  int plays = 0, stops = 0;
+  bool playing = false;
+  std::string last_wave;
+};
+const SoundLog& sound_log();
 // A path as the program writes it ("\" separators) on the host.
 std::string host_path(std::string_view program_path);
 
@@ -36,6 +44,8 @@ void type_char(ui::Control c, char32_t ch);
 bool choose_menu_item(ui::Menu m, std::string_view item_text);
 // The menu popped up last, if any, and where.
 std::optional<int> popped_up_menu();
+// A mouse action on the window's tray icon (nothing when it has none).
+void tray_icon_event(ui::Window w);
 void set_cursor_position(ui::Point p);
 
 // --- Timers ----------------------------------------------------------------------
@@ -65,6 +75,7 @@ std::string last_drag();
 std::string font_face(ui::Control c);
 std::string tooltip(ui::Control c);
 bool is_minimised(ui::Window w);
+int brought_to_front(ui::Window w);   // how often
 int set_text_count(ui::Control c);    // how often the text was replaced
 bool scrolled_to_end(ui::Control c);  // caret at the end after the last replace
 

@@ -25,6 +25,7 @@ struct State {
   std::uint32_t ticks = 0;
   bool fail_writes = false;
   std::mt19937 random;
+  memory::SoundLog sound;
 };
 
 State& st() {
@@ -96,6 +97,7 @@ void set_executable_path(const std::string& path) { st().executable = path; }
 void set_special_folder(sys::Folder f, const std::string& path) { st().folders[f] = path; }
 void set_tick_count(std::uint32_t ticks) { st().ticks = ticks; }
 void fail_file_writes(bool on) { st().fail_writes = on; }
+const SoundLog& sound_log() { return st().sound; }
 
 std::string host_path(std::string_view program_path) {
   std::string p(program_path);
@@ -230,8 +232,17 @@ void notify_shell_of_change(std::string_view) {}
 bool set_clipboard_text(std::string_view) { return true; }
 std::string registry_read_local_machine(std::string_view, std::string_view) { return {}; }
 bool registry_delete_run_value(std::string_view) { return true; }
-void play_wave_async(std::string_view) {}
-void stop_sound() {}
+void play_wave_async(std::string_view wave_bytes) {
+  memory::SoundLog& s = st().sound;
+  ++s.plays;
+  s.playing = true;
+  s.last_wave = wave_bytes;
+}
+void stop_sound() {
+  memory::SoundLog& s = st().sound;
+  ++s.stops;
+  s.playing = false;
+}
 std::optional<std::string> http_get(std::string_view) { return std::nullopt; }
 
 std::uint32_t tick_count() { return st().ticks; }

@@ -35,6 +35,7 @@ struct WindowRec {
   ui::Rect rect;
   bool visible = false, minimised = false, topmost = false, destroyed = false;
   int opacity = 255;
+  int fronts = 0;
   std::vector<int> controls;
   memory::TrayIcon tray;
   ui::Handler tray_event;
@@ -144,6 +145,10 @@ bool choose_menu_item(ui::Menu m, std::string_view text) {
 }
 
 std::optional<int> popped_up_menu() { return st().popped_up; }
+
+void tray_icon_event(ui::Window w) {
+  if (WindowRec* r = rec(w); r && r->tray.present) run(r->tray_event);
+}
 void set_cursor_position(ui::Point p) { st().cursor = p; }
 
 bool fire(ui::Control timer) {
@@ -174,6 +179,10 @@ std::string tooltip(ui::Control c) {
 bool is_minimised(ui::Window w) {
   WindowRec* r = rec(w);
   return r && r->minimised;
+}
+int brought_to_front(ui::Window w) {
+  WindowRec* r = rec(w);
+  return r ? r->fronts : 0;
 }
 int set_text_count(ui::Control c) {
   ControlRec* r = rec(c);
@@ -237,16 +246,17 @@ bool is_window_visible(Window w) {
   return r && r->visible;
 }
 void show_window(Window w, bool visible) {
-  if (WindowRec* r = rec(w)) {
-    r->visible = visible;
-    if (visible) r->minimised = false;
-  }
+  // Like the system's show: a minimised window stays minimised.
+  if (WindowRec* r = rec(w)) r->visible = visible;
 }
 void minimise_window(Window w) {
   if (WindowRec* r = rec(w)) r->minimised = true;
 }
 void bring_to_front(Window w) {
-  if (WindowRec* r = rec(w)) r->minimised = false;
+  if (WindowRec* r = rec(w)) {
+    r->minimised = false;
+    ++r->fronts;
+  }
 }
 void set_window_rect(Window w, Rect rc) {
   if (WindowRec* r = rec(w)) r->rect = rc;

@@ -1,6 +1,7 @@
 // Files, INI files, folders and the rest of the system services on Win32.
 #include <windows.h>
 // after windows.h
+#include <mmsystem.h>
 #include <shellapi.h>
 #include <shlobj.h>
 
@@ -138,7 +139,7 @@ std::string special_folder(Folder f) {
   return win32::narrow(buf);
 }
 
-// Shortcuts, shell, registry, sound and HTTP come with the features that use them.
+// Shortcuts, shell, registry and HTTP come with the features that use them.
 bool create_shortcut(std::string_view, std::string_view) { return false; }
 std::string shortcut_target(std::string_view) { return {}; }
 bool shell_open(std::string_view what) {
@@ -150,9 +151,13 @@ void notify_shell_of_change(std::string_view) {}
 bool set_clipboard_text(std::string_view) { return false; }
 std::string registry_read_local_machine(std::string_view, std::string_view) { return {}; }
 bool registry_delete_run_value(std::string_view) { return false; }
-void play_wave_async(std::string_view) {}
-void stop_sound() {}
 std::optional<std::string> http_get(std::string_view) { return std::nullopt; }
+
+void play_wave_async(std::string_view wave_bytes) {
+  PlaySoundW(reinterpret_cast<LPCWSTR>(wave_bytes.data()), nullptr, SND_MEMORY | SND_ASYNC | SND_NODEFAULT);
+}
+
+void stop_sound() { PlaySoundW(nullptr, nullptr, 0); }
 
 std::uint32_t tick_count() { return GetTickCount(); }
 void seed_random(std::uint32_t seed) { generator().seed(seed); }

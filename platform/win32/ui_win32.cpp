@@ -46,7 +46,11 @@ struct WindowRec {
   HWND tooltip = nullptr;
   std::vector<int> controls;
   Handler tray_event;
-  bool tray_added = false;
+  // From add_tray_icon until remove_tray_icon, also while the taskbar is
+  // away; the icon and tip shown last, to add it again.
+  bool tray_wanted = false;
+  Icon tray_icon = Icon::Program;
+  std::string tray_tip;
   win32::Icon blank_icon;
 };
 
@@ -182,6 +186,42 @@ void draw_picture(const DRAWITEMSTRUCT* di, const ControlRec* r) {
   SelectObject(dc, old);
 }
 
+// --- Tray icons ------------------------------------------------------------------
+
+HICON program_icon() {
+  static const win32::Icon icon(
+      static_cast<HICON>(LoadImageW(instance(), MAKEINTRESOURCEW(1), IMAGE_ICON, 16, 16, 0)));
+  return icon.get();
+}
+
+HICON blank_icon(WindowRec* w) {
+  if (!w->blank_icon) {
+    BYTE and_mask[16 * 16 / 8];
+    BYTE xor_mask[16 * 16 / 8] = {};
+    std::fill(std::begin(and_mask), std::end(and_mask), BYTE{0xFF});
+    w->blank_icon.reset(CreateIcon(instance(), 16, 16, 1, 1, and_mask, xor_mask));
+  }
+  return w->blank_icon.get();
+}
+
+bool notify_tray(WindowRec* w, DWORD action) {
+  NOTIFYICONDATAW nid{};
+  nid.cbSize = sizeof nid;
+  nid.hWnd = w->hwnd;
+  nid.uID = kTrayId;
+  nid.uFlags = NIF_ICON | NIF_TIP | NIF_MESSAGE;
+  nid.uCallbackMessage = kTrayMessage;
+  nid.hIcon = w->tray_icon == Icon::Program ? program_icon() : blank_icon(w);
+  lstrcpynW(nid.szTip, win32::widen(w->tray_tip).c_str(), static_cast<int>(std::size(nid.szTip)));
+  return Shell_NotifyIconW(action, &nid) != FALSE;
+}
+
+// Broadcast when Explorer (re)starts: its new taskbar knows no icons yet.
+UINT taskbar_created_message() {
+  static const UINT message = RegisterWindowMessageW(L"TaskbarCreated");
+  return message;
+}
+
 LRESULT on_command_or_draw(UINT msg, WPARAM wp, LPARAM lp) {
   if (msg == WM_COMMAND) {
     ControlRec* r = rec_of(reinterpret_cast<HWND>(lp));
@@ -199,6 +239,11 @@ LRESULT on_command_or_draw(UINT msg, WPARAM wp, LPARAM lp) {
 }
 
 LRESULT CALLBACK window_proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+  if (msg == taskbar_created_message() && msg != 0) {
+    for (auto& w : g_windows)
+      if (w->hwnd == hwnd && w->tray_wanted) notify_tray(w.get(), NIM_ADD);
+    return 0;
+  }
   switch (msg) {
     case WM_COMMAND:
     case WM_DRAWITEM:
@@ -360,33 +405,6 @@ HWND tooltip_of(WindowRec* w) {
                                  CW_USEDEFAULT, CW_USEDEFAULT, w->hwnd, nullptr, instance(), nullptr);
   }
   return w->tooltip;
-}
-
-HICON program_icon() {
-  static HICON icon = static_cast<HICON>(LoadImageW(instance(), MAKEINTRESOURCEW(1), IMAGE_ICON, 16, 16, 0));
-  return icon;
-}
-
-HICON blank_icon(WindowRec* w) {
-  if (!w->blank_icon) {
-    BYTE and_mask[16 * 16 / 8];
-    BYTE xor_mask[16 * 16 / 8] = {};
-    std::fill(std::begin(and_mask), std::end(and_mask), BYTE{0xFF});
-    w->blank_icon.reset(CreateIcon(instance(), 16, 16, 1, 1, and_mask, xor_mask));
-  }
-  return w->blank_icon.get();
-}
-
-NOTIFYICONDATAW tray_data(WindowRec* w, Icon icon, std::string_view tip) {
-  NOTIFYICONDATAW nid{};
-  nid.cbSize = sizeof nid;
-  nid.hWnd = w->hwnd;
-  nid.uID = kTrayId;
-  nid.uFlags = NIF_ICON | NIF_TIP | NIF_MESSAGE;
-  nid.uCallbackMessage = kTrayMessage;
-  nid.hIcon = icon == Icon::Program ? program_icon() : blank_icon(w);
-  lstrcpynW(nid.szTip, win32::widen(tip).c_str(), static_cast<int>(std::size(nid.szTip)));
-  return nid;
 }
 
 MenuItemRec* find_item(Menu m, std::string_view text) {
@@ -796,30 +814,34 @@ Point cursor_position() {
 
 // --- Tray icons ------------------------------------------------------------------------
 
+// Without a taskbar (Explorer not yet running) the icon is added when the
+// taskbar announces itself.
 bool add_tray_icon(Window w, Icon icon, std::string_view tip) {
   WindowRec* r = rec(w);
-  if (!r) return false;
-  NOTIFYICONDATAW nid = tray_data(r, icon, tip);
-  r->tray_added = Shell_NotifyIconW(NIM_ADD, &nid) != FALSE;
-  return r->tray_added;
+  if (!r || !r->hwnd) return false;
+  r->tray_wanted = true;
+  r->tray_icon = icon;
+  r->tray_tip = tip;
+  return notify_tray(r, NIM_ADD);
 }
 
 void modify_tray_icon(Window w, Icon icon, std::string_view tip) {
-  if (WindowRec* r = rec(w)) {
-    NOTIFYICONDATAW nid = tray_data(r, icon, tip);
-    Shell_NotifyIconW(NIM_MODIFY, &nid);
-  }
+  WindowRec* r = rec(w);
+  if (!r || !r->tray_wanted) return;
+  r->tray_icon = icon;
+  r->tray_tip = tip;
+  notify_tray(r, NIM_MODIFY);
 }
 
 void remove_tray_icon(Window w) {
   WindowRec* r = rec(w);
-  if (!r || !r->tray_added) return;
+  if (!r || !r->tray_wanted) return;
   NOTIFYICONDATAW nid{};
   nid.cbSize = sizeof nid;
   nid.hWnd = r->hwnd;
   nid.uID = kTrayId;
   Shell_NotifyIconW(NIM_DELETE, &nid);
-  r->tray_added = false;
+  r->tray_wanted = false;
 }
 
 void on_tray_event(Window w, Handler h) {
