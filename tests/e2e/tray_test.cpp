@@ -237,6 +237,34 @@ TEST_F(TrayE2E, ActivationBringsTheWindowUpOnceWithinThreeSeconds) {
   EXPECT_EQ(config("jhck"), "yes");
 }
 
+// Opens the tray menu and chooses the n-th item of the submenu "有事件过期时".
+void choose_alert_switch(HWND main, DWORD pid, int n) {
+  PostMessageW(main, kTrayMessage, kTrayId, WM_RBUTTONUP);
+  HWND menu = wait_for_popup_menu(pid);
+  ASSERT_NE(menu, nullptr);
+  PostMessageW(menu, WM_KEYDOWN, VK_DOWN, 0);
+  PostMessageW(menu, WM_KEYDOWN, VK_DOWN, 0);
+  PostMessageW(menu, WM_KEYDOWN, VK_RIGHT, 0);  // opens it on its first item
+  for (int i = 1; i < n; ++i) PostMessageW(menu, WM_KEYDOWN, VK_DOWN, 0);
+  PostMessageW(menu, WM_KEYDOWN, VK_RETURN, 0);
+}
+
+TEST_F(TrayE2E, AlertSwitchesInTheTrayMenuWriteTheirKeys) {
+  start("sound=yes\r\n", kPastEvent);
+  // The sound plays every second without holding the program up.
+  Sleep(2500);
+  DWORD_PTR result = 0;
+  EXPECT_NE(SendMessageTimeoutW(main_, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 2000, &result), 0);
+  choose_alert_switch(main_, pid(), 1);  // 声音提示
+  EXPECT_TRUE(wait_until([&] { return config("sound") == "no"; }, Millis{5000})) << config("sound");
+  choose_alert_switch(main_, pid(), 2);  // 闪烁托盘
+  EXPECT_TRUE(wait_until([&] { return config("sstp") == "no"; }, Millis{5000})) << config("sstp");
+  choose_alert_switch(main_, pid(), 1);
+  EXPECT_TRUE(wait_until([&] { return config("sound") == "yes"; }, Millis{5000})) << config("sound");
+  EXPECT_EQ(config("jhck"), "(missing)");
+  EXPECT_TRUE(tray_icon_present(main_));
+}
+
 TEST_F(TrayE2E, IconComesBackWhenTheTaskbarIsCreatedAgain) {
   start();
   ASSERT_TRUE(tray_icon_present(main_));
