@@ -4,7 +4,7 @@ include(${CMAKE_CURRENT_SOURCE_DIR}/app/sources.cmake)
 
 add_executable(Orvane WIN32
   ${ORVANE_APP_SOURCES}
-  platform/ini_value.cpp
+  platform/system_shared.cpp
   platform/win32/entry_win32.cpp
   platform/win32/system_win32.cpp
   platform/win32/ui_win32.cpp

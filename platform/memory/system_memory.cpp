@@ -111,16 +111,6 @@ namespace sys {
 
 std::string executable_path() { return st().executable; }
 
-std::string directory_of(std::string_view path) {
-  const auto cut = path.find_last_of("\\/");
-  return std::string(cut == std::string_view::npos ? std::string_view() : path.substr(0, cut));
-}
-
-std::string file_name_of(std::string_view path) {
-  const auto cut = path.find_last_of("\\/");
-  return std::string(cut == std::string_view::npos ? path : path.substr(cut + 1));
-}
-
 bool file_exists(std::string_view path) {
   std::error_code ec;
   return fs::is_regular_file(host(path), ec);

@@ -35,16 +35,6 @@ std::string executable_path() {
   }
 }
 
-std::string directory_of(std::string_view path) {
-  const auto cut = path.find_last_of("\\/");
-  return std::string(cut == std::string_view::npos ? std::string_view() : path.substr(0, cut));
-}
-
-std::string file_name_of(std::string_view path) {
-  const auto cut = path.find_last_of("\\/");
-  return std::string(cut == std::string_view::npos ? path : path.substr(cut + 1));
-}
-
 bool file_exists(std::string_view path) {
   const DWORD a = GetFileAttributesW(win32::widen(path).c_str());
   return a != INVALID_FILE_ATTRIBUTES && !(a & FILE_ATTRIBUTE_DIRECTORY);

@@ -387,6 +387,22 @@ void click_at(HWND window, int x, int y) {
   PostMessageW(window, WM_LBUTTONUP, 0, at);
 }
 
+HWND popup_menu(DWORD pid) {
+  HWND found = nullptr;
+  for (HWND w = GetTopWindow(nullptr); w != nullptr; w = GetWindow(w, GW_HWNDNEXT)) {
+    DWORD owner = 0;
+    GetWindowThreadProcessId(w, &owner);
+    if (owner == pid && IsWindowVisible(w) && class_name(w) == "#32768") found = w;
+  }
+  return found;
+}
+
+HWND wait_for_popup_menu(DWORD pid) {
+  HWND menu = nullptr;
+  wait_until([&] { return (menu = popup_menu(pid)) != nullptr; }, Millis{10000});
+  return menu;
+}
+
 void drag(HWND window, int dx, int dy) {
   const RECT r = window_rect(window);
   const int x = r.left + 40, y = (r.top + r.bottom) / 2;

@@ -131,6 +131,10 @@ void click_at(HWND window, int x, int y);  // left press and release, client coo
 // Real mouse input: press 40 pixels into the window at mid height, move by
 // (dx, dy) in steps, release.
 void drag(HWND window, int dx, int dy);
+// The visible pop-up menu window ("#32768") of the process, or nullptr; the
+// second waits up to 10 s for one to appear.
+HWND popup_menu(DWORD pid);
+HWND wait_for_popup_menu(DWORD pid);
 
 // Writes the screen (window nullptr) or the window's screen area as PNG to
 // screenshot_dir()/<name>.png and returns the file's path.

@@ -10,17 +10,6 @@
 namespace orvane::e2e {
 namespace {
 
-// The visible pop-up menu window of the process, or nullptr.
-HWND popup_menu(DWORD pid) {
-  HWND found = nullptr;
-  for (HWND w = GetTopWindow(nullptr); w != nullptr; w = GetWindow(w, GW_HWNDNEXT)) {
-    DWORD owner = 0;
-    GetWindowThreadProcessId(w, &owner);
-    if (owner == pid && IsWindowVisible(w) && class_name(w) == "#32768") found = w;
-  }
-  return found;
-}
-
 void set_text(HWND w, std::string_view text) {
   const std::wstring t = widen(text);
   SendMessageW(w, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(t.c_str()));
@@ -37,10 +26,8 @@ class SettingsPane : public ::testing::Test {
     editor_ = run_.control("编辑框_设置");
     ASSERT_FALSE(is_visible(pane_));
     click_button(run_.control("窗口更多按钮"));
-    HWND menu = nullptr;
-    ASSERT_TRUE(
-        wait_until([&] { return (menu = popup_menu(run_.process().id())) != nullptr; }, Millis{10000}))
-        << "the menu did not pop up";
+    HWND menu = wait_for_popup_menu(run_.process().id());
+    ASSERT_NE(menu, nullptr) << "the menu did not pop up";
     screenshot("more-menu");
     // "设置" is the first item.
     PostMessageW(menu, WM_KEYDOWN, VK_DOWN, 0);

@@ -1,5 +1,6 @@
 // The tray icon, both pop-up menus, hiding to the tray, coming back and
 // leaving the program.
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -212,6 +213,10 @@ struct MinutesCase {
   const char* minutes;
   int period;
 };
+
+void PrintTo(const MinutesCase& m, std::ostream* os) {
+  *os << (m.option ? "option on, minutes \"" : "option off, minutes \"") << m.minutes << '"';
+}
 
 class AutoOpenMinutes : public AppTest, public ::testing::WithParamInterface<MinutesCase> {};
 
