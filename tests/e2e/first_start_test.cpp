@@ -31,8 +31,6 @@ bool is_board_between(const std::string& text, DateTime from, DateTime to) {
   return false;
 }
 
-bool shows_board(HWND board) { return window_text(board).rfind("距离：", 0) == 0; }
-
 TEST(FirstStart, WritesTheDefaultEventList) {
   OrvaneRun run;
   ASSERT_FALSE(run.dir().exists("Orvane.txt"));

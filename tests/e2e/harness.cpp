@@ -387,6 +387,8 @@ void click_at(HWND window, int x, int y) {
   PostMessageW(window, WM_LBUTTONUP, 0, at);
 }
 
+bool shows_board(HWND board) { return window_text(board).rfind("距离：", 0) == 0; }
+
 HWND popup_menu(DWORD pid) {
   HWND found = nullptr;
   for (HWND w = GetTopWindow(nullptr); w != nullptr; w = GetWindow(w, GW_HWNDNEXT)) {

@@ -121,6 +121,8 @@ std::string design_name(HWND window);
 HWND find_control(HWND root, std::string_view name);
 
 std::string window_text(HWND window);  // WM_GETTEXT, as UTF-8
+// True once the board box holds a built board (it starts with an event block).
+bool shows_board(HWND board);
 std::string class_name(HWND window);
 bool is_visible(HWND window);      // the window and all its parents shown
 RECT window_rect(HWND window);     // screen coordinates

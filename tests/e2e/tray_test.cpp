@@ -133,7 +133,7 @@ class TrayE2E : public ::testing::Test {
     main_ = run_.main_window();
     ASSERT_NE(main_, nullptr);
     board_ = run_.control("编辑框_显示");
-    ASSERT_TRUE(wait_until([&] { return window_text(board_).rfind("距离：", 0) == 0; }));
+    ASSERT_TRUE(wait_until([&] { return shows_board(board_); }));
   }
   DWORD pid() { return run_.process().id(); }
   std::string config(const char* key) {
