@@ -1,4 +1,5 @@
-# Source lists shared by the native, Windows and fuzz builds.
+# Source lists shared by the native, Windows and fuzz builds (relative to the
+# source root).
 set(ORVANE_CORE_SOURCES
   core/board.cpp
   core/date_time.cpp
@@ -7,7 +8,47 @@ set(ORVANE_CORE_SOURCES
   core/text_to_number.cpp
 )
 if(WIN32)
-  list(APPEND ORVANE_CORE_SOURCES platform/win32/text_codec_win32.cpp)
+  list(APPEND ORVANE_CORE_SOURCES core/text_codec_win32.cpp)
 else()
   list(APPEND ORVANE_CORE_SOURCES core/text_codec_iconv.cpp)
 endif()
+
+# The features and the composition root above them; the same code runs on
+# both platform backends.
+set(ORVANE_APP_SOURCES
+  app/board_view.cpp
+  app/config.cpp
+  app/main_window_design.cpp
+  app/settings_pane.cpp
+  app/start_up.cpp
+  tray/alert_sound.cpp
+  tray/expiry_alerts.cpp
+  tray/main_window_tray.cpp
+  program/program.cpp
+)
+
+# The parts of the platform layer that both backends share.
+set(ORVANE_PLATFORM_SHARED_SOURCES
+  platform/design_check.cpp
+  platform/ini_file.cpp
+  platform/ini_text.cpp
+  platform/system_shared.cpp
+)
+
+set(ORVANE_WIN32_SOURCES
+  platform/win32/controls_win32.cpp
+  platform/win32/dialogs_win32.cpp
+  platform/win32/entry_win32.cpp
+  platform/win32/menus_win32.cpp
+  platform/win32/paint_win32.cpp
+  platform/win32/system_win32.cpp
+  platform/win32/timers_win32.cpp
+  platform/win32/tray_win32.cpp
+  platform/win32/wide.cpp
+  platform/win32/window_win32.cpp
+)
+
+set(ORVANE_MEMORY_SOURCES
+  platform/memory/system_memory.cpp
+  platform/memory/ui_memory.cpp
+)

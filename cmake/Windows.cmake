@@ -1,20 +1,19 @@
-# Windows build: Orvane.exe, a 32-bit GUI program linked statically.
+# Windows build: Orvane.exe, a GUI program linked statically.
 enable_language(RC)
-include(${CMAKE_CURRENT_SOURCE_DIR}/app/sources.cmake)
 
 add_executable(Orvane WIN32
   ${ORVANE_APP_SOURCES}
-  platform/system_shared.cpp
-  platform/win32/entry_win32.cpp
-  platform/win32/system_win32.cpp
-  platform/win32/ui_win32.cpp
-  platform/win32/wide.cpp
+  ${ORVANE_PLATFORM_SHARED_SOURCES}
+  ${ORVANE_WIN32_SOURCES}
   resources/orvane.rc
 )
-target_link_libraries(Orvane PRIVATE orvane_core comctl32 shell32 shlwapi ole32 uuid gdi32 user32 winmm)
+target_include_directories(Orvane PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
+target_link_libraries(Orvane PRIVATE orvane_core comctl32 shell32 shlwapi ole32 oleaut32 uuid gdi32 user32 winmm)
 target_compile_definitions(Orvane PRIVATE UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601)
 if(MINGW)
   target_link_options(Orvane PRIVATE -municode -static)
+  # The shipped program carries no symbols.
+  target_link_options(Orvane PRIVATE $<$<CONFIG:Release,MinSizeRel>:-s>)
 endif()
 set_target_properties(Orvane PROPERTIES
   OUTPUT_NAME Orvane

@@ -1,14 +1,19 @@
 // Windows, controls, timers, menus, tray icons and message boxes.
 //
-// Windows are loaded from designs held as data; controls are then known by
-// their design names. Texts are UTF-8. The product backend is platform/win32,
-// the test backend platform/memory; the program links exactly one of them.
+// Windows are loaded from designs held as data. Each design numbers its
+// controls, timers, menus and menu commands with enums of its own; a handle is
+// the window and that number, so a control that the design does not have
+// cannot be named. The design is checked once at load. Texts are UTF-8. The
+// product backend is platform/win32, the test backend platform/memory; the
+// program links exactly one of them.
 #pragma once
 
+#include <cstdint>
 #include <functional>
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace orvane::ui {
 
@@ -24,11 +29,10 @@ enum class Kind {
   GroupBox,
   DateBox,
   HtmlView,
-  MonthCalendar,
-  Timer,  // not visible; its period (ms) is the design's width
+  Custom,  // drawn by the program (on_paint) and fed with mouse and keys
 };
 
-// Design flags.
+// Control design flags.
 enum : unsigned {
   kHidden = 1u << 0,
   kCentred = 1u << 1,    // text centred
@@ -37,63 +41,122 @@ enum : unsigned {
   kRaised = 1u << 4,     // label drawn as a strip (title bars, frame edges)
 };
 
+inline constexpr int kNoContainer = -1;
+
 struct ControlDesign {
+  int id;  // the row's number in the window's control enum
   const char* name;
   Kind kind;
-  const char* container;  // design name of the holding shape box; "" for the window
+  int container;  // id of the holding shape box, or kNoContainer
   int left, top, width, height;
   const char* text;
   unsigned flags;
+};
+
+struct TimerDesign {
+  int id;
+  const char* name;
+  int period;  // ms at load; 0: stopped
+};
+
+// Pop-up menus: items in order; a submenu's items follow it with level + 1.
+// Every item that can be chosen carries a command number of the window.
+enum : unsigned { kSeparator = 1u << 0, kItemHidden = 1u << 1, kItemChecked = 1u << 2 };
+
+struct MenuItemDesign {
+  int level;
+  int command;  // 0 for separators and submenu heads
+  const char* text;
+  unsigned flags;
+};
+
+struct MenuDesign {
+  int id;
+  const char* name;
+  std::span<const MenuItemDesign> items;
+};
+
+// Window design flags.
+enum : unsigned {
+  kToolWindow = 1u << 0,  // no taskbar button
+  kTopmost = 1u << 1,
+  kLayered = 1u << 2,
 };
 
 struct WindowDesign {
   const char* name;
   const char* caption;
   int width, height;
-  std::span<const ControlDesign> controls;
-};
-
-// Pop-up menus: items in order; a submenu's items follow it with level + 1.
-enum : unsigned { kSeparator = 1u << 0, kItemHidden = 1u << 1, kItemChecked = 1u << 2 };
-
-struct MenuItemDesign {
-  int level;
-  const char* text;
   unsigned flags;
+  std::span<const ControlDesign> controls;
+  std::span<const TimerDesign> timers;
+  std::span<const MenuDesign> menus;
 };
 
-struct MenuDesign {
-  const char* name;
-  std::span<const MenuItemDesign> items;
-};
+// Window control ids, timer ids and menu command ids as the system sees them
+// (WM_COMMAND, WM_TIMER, GetDlgCtrlID): fixed by the design, not by load order.
+inline constexpr int kFirstControlId = 1000;
+inline constexpr int kFirstCommand = 100;  // command numbers start here (1 and 2 are OK and Cancel)
+
+// The design's own consistency: rows numbered in order, containers that are
+// earlier shape boxes, commands unique and from kFirstCommand. Empty when
+// sound, else what is wrong.
+std::string design_fault(const WindowDesign& design);
 
 struct Window {
   int id = -1;
   bool operator==(const Window&) const = default;
+  explicit operator bool() const { return id >= 0; }
 };
 struct Control {
-  int id = -1;
+  int window = -1, id = -1;
   bool operator==(const Control&) const = default;
 };
-struct Menu {
-  int id = -1;
+struct Timer {
+  int window = -1, id = -1;
+  bool operator==(const Timer&) const = default;
 };
+struct Menu {
+  int window = -1, id = -1;
+  bool operator==(const Menu&) const = default;
+};
+
+template <typename E>
+Control control(Window w, E id) {
+  return Control{w.id, static_cast<int>(id)};
+}
+template <typename E>
+Timer timer(Window w, E id) {
+  return Timer{w.id, static_cast<int>(id)};
+}
+template <typename E>
+Menu menu(Window w, E id) {
+  return Menu{w.id, static_cast<int>(id)};
+}
+
 struct Point {
   int x = 0, y = 0;
+  bool operator==(const Point&) const = default;
 };
 struct Rect {
   int left = 0, top = 0, width = 0, height = 0;
+  bool operator==(const Rect&) const = default;
+  bool contains(Point p) const { return p.x >= left && p.y >= top && p.x < left + width && p.y < top + height; }
 };
 
 using Handler = std::function<void()>;
 
 // --- Windows -----------------------------------------------------------
-Window load_window(const WindowDesign& design);  // created hidden
+// Created hidden. A window with an owner stays above it and goes with it. A
+// design fault ends the program with a message naming it (an assertion in
+// tests).
+Window load_window(const WindowDesign& design, Window owner = {});
 void destroy_window(Window w);
-Control control(Window w, std::string_view name);  // the design's control of that name
+bool window_exists(Window w);
 bool is_window_visible(Window w);
 void show_window(Window w, bool visible);
 void minimise_window(Window w);
+bool is_minimised(Window w);
 void bring_to_front(Window w);  // restores a minimised window too
 void set_window_rect(Window w, Rect r);
 Rect window_rect(Window w);
@@ -102,6 +165,9 @@ std::string caption(Window w);
 void set_topmost(Window w, bool on);
 void set_opacity(Window w, int alpha);  // 0..255, layered window
 bool find_top_level_window(std::string_view caption);
+// After the computer wakes from sleep and when the system clock or time zone
+// changes.
+void on_clock_change(Window w, Handler h);
 // Lets queued window events run.
 void process_pending_events();
 // Runs the event loop until quit(); returns the exit code.
@@ -111,8 +177,9 @@ void quit(int exit_code);
 // --- Controls ------------------------------------------------------------
 void set_text(Control c, std::string_view text);
 std::string text(Control c);
-// Replaces the whole text of an edit box in one step, then puts the caret at
-// its end and scrolls it into view.
+// Replaces the whole text of an edit box in one layout: drawing is off while
+// the text changes, then the caret goes to the end and the end is scrolled
+// into view.
 void set_text_scroll_to_end(Control c, std::string_view text);
 void set_checked(Control c, bool on);
 bool is_checked(Control c);
@@ -140,30 +207,97 @@ void on_mouse_down(Control c, Handler h);  // left button pressed (labels, pictu
 // false are dropped; control characters always pass.
 void set_char_filter(Control c, std::function<bool(char32_t)> accept);
 
-// Date boxes, the HTML view and the month calendar (used by the calendar
-// tools and the information windows, which bring their implementations).
+// --- Controls drawn by the program (Kind::Custom) ----------------------------
+// The drawing is a list of steps; the product plays it on a double-buffered
+// GDI surface, tests read it.
+struct Colour {
+  std::uint8_t r = 0, g = 0, b = 0;
+  bool operator==(const Colour&) const = default;
+};
+enum class Align { Left, Centre, Right };
+struct DrawStep {
+  enum class Op { Fill, Frame, Line, Text } op;
+  Rect rect;  // Line: from (left, top) to (left + width, top + height)
+  Colour colour;
+  std::string text;
+  int points = 9;
+  bool bold = false;
+  Align align = Align::Left;
+  bool operator==(const DrawStep&) const = default;
+};
+class Canvas {
+ public:
+  Canvas(int width, int height) : width_(width), height_(height) {}
+  int width() const { return width_; }
+  int height() const { return height_; }
+  void fill(Rect r, Colour c) { steps_.push_back({DrawStep::Op::Fill, r, c, {}}); }
+  void frame(Rect r, Colour c) { steps_.push_back({DrawStep::Op::Frame, r, c, {}}); }
+  void line(Point a, Point b, Colour c) {
+    steps_.push_back({DrawStep::Op::Line, Rect{a.x, a.y, b.x - a.x, b.y - a.y}, c, {}});
+  }
+  // One line of text centred vertically in r.
+  void text(Rect r, std::string_view t, Colour c, int points, bool bold = false, Align align = Align::Left) {
+    steps_.push_back({DrawStep::Op::Text, r, c, std::string(t), points, bold, align});
+  }
+  const std::vector<DrawStep>& steps() const { return steps_; }
+
+ private:
+  int width_, height_;
+  std::vector<DrawStep> steps_;
+};
+void on_paint(Control c, std::function<void(Canvas&)> paint);
+
+enum class Mouse { LeftDown, RightDown, DoubleClick, Wheel };
+struct MouseEvent {
+  Mouse what;
+  Point at;       // in the control
+  int wheel = 0;  // notches, away from the user positive
+};
+void on_mouse(Control c, std::function<void(const MouseEvent&)> h);
+enum class Key { Left, Right, Up, Down, PageUp, PageDown, Home, End, Other };
+void on_key(Control c, std::function<void(Key)> h);
+
+// Date boxes and the HTML view (used by the calendar tools and the
+// information windows, which bring their implementations).
 void set_date_format(Control date_box, std::string_view format);
-void set_date_value(Control date_box_or_calendar, double date_time);
-double date_value(Control date_box_or_calendar);
+void set_date_value(Control date_box, double date_time);
+double date_value(Control date_box);
 void navigate(Control html_view, std::string_view file_path);
 
-// --- Timers (controls of kind Timer) -------------------------------------
+// --- Timers ---------------------------------------------------------------
 // A period of 0 stops the timer; a period above 0 starts or restarts it.
-void set_period(Control timer, int ms);
-int period(Control timer);
-void on_tick(Control timer, Handler h);
+void set_period(Timer t, int ms);
+int period(Timer t);
+void on_tick(Timer t, Handler h);
 
 // --- Menus -------------------------------------------------------------------
-Menu load_menu(Window owner, const MenuDesign& design);
-void on_menu_item(Menu m, std::string_view item_text, Handler h);
-void set_menu_checked(Menu m, std::string_view item_text, bool on);
-bool is_menu_checked(Menu m, std::string_view item_text);
-void show_menu_item(Menu m, std::string_view item_text, bool visible);
+// Items are known by their command numbers; texts are only shown.
+void on_command(Window w, int command, Handler h);
+template <typename E>
+void on_command(Window w, E command, Handler h) {
+  on_command(w, static_cast<int>(command), std::move(h));
+}
+void set_menu_checked(Menu m, int command, bool on);
+bool is_menu_checked(Menu m, int command);
+void show_menu_item(Menu m, int command, bool visible);
+template <typename E>
+void set_menu_checked(Menu m, E command, bool on) {
+  set_menu_checked(m, static_cast<int>(command), on);
+}
+template <typename E>
+bool is_menu_checked(Menu m, E command) {
+  return is_menu_checked(m, static_cast<int>(command));
+}
+template <typename E>
+void show_menu_item(Menu m, E command, bool visible) {
+  show_menu_item(m, static_cast<int>(command), visible);
+}
 // Pops the menu up at a screen point; the chosen item's handler runs.
 void pop_up_menu(Menu m, Point at);
 Point cursor_position();
 
 // --- Tray icons ----------------------------------------------------------------
+// One icon a window.
 enum class Icon { Program, Blank };
 bool add_tray_icon(Window w, Icon icon, std::string_view tip);
 void modify_tray_icon(Window w, Icon icon, std::string_view tip);
@@ -172,10 +306,11 @@ void on_tray_event(Window w, Handler h);
 void show_balloon(Control tip_host, Point at, std::string_view title, std::string_view text);
 
 // --- Message boxes ---------------------------------------------------------
-// Top-most, modal to the program, no icon unless asked.
-enum class Buttons { Ok, YesNo, OkCancel };
+// Top-most, modal to the program, owned by the window that raises it, no icon.
+enum class Buttons { Ok, YesNo, OkCancel, YesNoCancel };
 enum class Answer { Ok, Cancel, Yes, No };
-Answer message_box(std::string_view text, std::string_view title, Buttons buttons = Buttons::Ok);
+Answer message_box(Window owner, std::string_view text, std::string_view title,
+                   Buttons buttons = Buttons::Ok);
 
 // --- Screen ------------------------------------------------------------------
 struct ScreenInfo {

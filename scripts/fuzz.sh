@@ -26,10 +26,10 @@ if ! command -v clang++ >/dev/null || ! dpkg-query -W -f='${Status}' libclang-rt
 fi
 
 CC=clang CXX=clang++ cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-  -DORVANE_FUZZ=ON -DORVANE_TESTS=OFF -DORVANE_BENCHMARKS=OFF >/dev/null
+  -DORVANE_FUZZ=ON -DORVANE_TESTS=OFF -DORVANE_BENCHMARKS=OFF -DORVANE_WERROR=ON >/dev/null
 cmake --build "$build" -j2 >/dev/null
 
-targets=(parse_date_time board_text hide_expired text_to_number)
+targets=(parse_date_time board_text hide_expired text_to_number ini)
 failed=0
 summary=()
 for t in "${targets[@]}"; do

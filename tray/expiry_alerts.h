@@ -2,11 +2,12 @@
 // bringing the main window up once per run.
 #pragma once
 
-#include <string_view>
+#include <string>
 
 namespace orvane::tray {
 
-inline constexpr std::string_view kAlertTip = "Kelu软件之倒计时牌 v1.11\r\n有事件过期！";
+// The tray tip while an event has passed: the product title, then "有事件过期！".
+std::string alert_tip();
 
 // 0 at start, 1 after the flashing showed the blank icon, 2 after it showed
 // the normal one.

@@ -3,6 +3,7 @@
 // the program did (messages shown, menus popped up, the exit code).
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -17,7 +18,9 @@ void reset();
 
 // --- The system around the program -------------------------------------------
 void set_screen(const ui::ScreenInfo& s);
-// Host paths with "/"; the program's "\" paths are mapped onto them.
+// Host paths with "/"; the program's "\" paths are mapped onto them. The
+// path is the one used at launch: the program sees the file name as stored in
+// its directory, whose letter case may differ.
 void set_executable_path(const std::string& path);
 void set_special_folder(sys::Folder f, const std::string& path);
 void set_tick_count(std::uint32_t ticks);
@@ -40,17 +43,43 @@ void click(ui::Control c);
 void mouse_down(ui::Control c);
 // Typing one character into an edit box, through its keyboard filter.
 void type_char(ui::Control c, char32_t ch);
-// Chooses a visible item of a menu; false when there is no such item.
-bool choose_menu_item(ui::Menu m, std::string_view item_text);
-// The menu popped up last, if any, and where.
-std::optional<int> popped_up_menu();
+// Chooses a visible item of a menu; false when the menu shows no such item.
+bool choose_menu_item(ui::Menu m, int command);
+template <typename E>
+bool choose_menu_item(ui::Menu m, E command) {
+  return choose_menu_item(m, static_cast<int>(command));
+}
+// The menu as the user sees it: hidden items left out, submenus in brackets,
+// items between "|", check marks as "*".
+std::string menu_outline(ui::Menu m);
+// The text of a menu item, "" when there is none.
+std::string menu_item_text(ui::Menu m, int command);
+template <typename E>
+std::string menu_item_text(ui::Menu m, E command) {
+  return menu_item_text(m, static_cast<int>(command));
+}
+// The menu popped up last, if any.
+std::optional<ui::Menu> popped_up_menu();
+// The drawn control's drawing, as the product would paint it now.
+ui::Canvas paint(ui::Control c);
+void mouse(ui::Control c, const ui::MouseEvent& e);
+void key(ui::Control c, ui::Key k);
+// The computer woke up or the clock changed.
+void clock_change(ui::Window w);
 // A mouse action on the window's tray icon (nothing when it has none).
 void tray_icon_event(ui::Window w);
 void set_cursor_position(ui::Point p);
 
 // --- Timers ----------------------------------------------------------------------
 // Runs the tick handler of a running timer; false when the timer is stopped.
-bool fire(ui::Control timer);
+bool fire(ui::Timer timer);
+
+// --- Workers -----------------------------------------------------------------------
+// By default a worker runs to its end at once, within its time. After
+// hold_workers(true) each worker is kept instead and its wait times out; the
+// test lets the held ones finish late with finish_held_workers().
+void hold_workers(bool on);
+int finish_held_workers();  // how many ran
 
 // --- Message boxes -----------------------------------------------------------------
 struct Message {
@@ -69,14 +98,15 @@ struct TrayIcon {
   std::string tip;
 };
 TrayIcon tray_icon(ui::Window w);
-// The control whose drag was started last ("" for none; the window's name
-// for a window drag).
+// The control whose drag was started last (its design name; "" for none; the
+// window's name for a window drag).
 std::string last_drag();
 std::string font_face(ui::Control c);
 std::string tooltip(ui::Control c);
-bool is_minimised(ui::Window w);
 int brought_to_front(ui::Window w);   // how often
 int set_text_count(ui::Control c);    // how often the text was replaced
 bool scrolled_to_end(ui::Control c);  // caret at the end after the last replace
+// The owner of each message box shown, in order.
+const std::vector<ui::Window>& message_owners();
 
 }  // namespace orvane::memory

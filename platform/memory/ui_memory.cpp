@@ -1,4 +1,6 @@
 // Windows and controls kept in memory, for tests.
+#include <cstdio>
+#include <cstdlib>
 #include <deque>
 #include <map>
 #include <string>
@@ -14,50 +16,59 @@ namespace {
 struct ControlRec {
   std::string name;
   ui::Kind kind;
-  int window;
   std::string text;
   bool checked = false;
   bool visible = true;
   ui::Rect rect;
   std::string font_face = "Tahoma";
   int font_points = 9;
-  int period = 0;
   int text_sets = 0;
   bool at_end = false;
   std::string tooltip;
   ui::Picture picture = ui::Picture::None;
-  ui::Handler click, mouse_down, tick;
+  ui::Handler click, mouse_down;
   std::function<bool(char32_t)> filter;
+  std::function<void(ui::Canvas&)> paint;
+  std::function<void(const ui::MouseEvent&)> mouse;
+  std::function<void(ui::Key)> key;
 };
 
-struct WindowRec {
-  std::string name, caption;
-  ui::Rect rect;
-  bool visible = false, minimised = false, topmost = false, destroyed = false;
-  int opacity = 255;
-  int fronts = 0;
-  std::vector<int> controls;
-  memory::TrayIcon tray;
-  ui::Handler tray_event;
+struct TimerRec {
+  int period = 0;
+  ui::Handler tick;
 };
 
 struct MenuItemRec {
   int level;
+  int command;
   std::string text;
   unsigned flags;
-  ui::Handler handler;
+};
+
+struct WindowRec {
+  std::string name, caption;
+  int owner = -1;
+  ui::Rect rect;
+  bool visible = false, minimised = false, topmost = false, destroyed = false;
+  int opacity = 255;
+  int fronts = 0;
+  std::vector<ControlRec> controls;
+  std::vector<TimerRec> timers;
+  std::vector<std::vector<MenuItemRec>> menus;
+  std::map<int, ui::Handler> commands;
+  memory::TrayIcon tray;
+  ui::Handler tray_event, clock_change;
 };
 
 struct State {
-  std::vector<ControlRec> controls;
   std::vector<WindowRec> windows;
-  std::vector<std::vector<MenuItemRec>> menus;
   std::vector<memory::Message> messages;
+  std::vector<ui::Window> message_owners;
   std::deque<ui::Answer> answers;
   std::optional<int> exit_code;
-  std::optional<int> popped_up;
+  std::optional<ui::Menu> popped_up;
   ui::Point cursor;
-  int focus = -1;
+  ui::Control focus;
   std::string last_drag;
   ui::ScreenInfo screen{1024, 768, {0, 0, 1024, 738}};
 };
@@ -67,19 +78,44 @@ State& st() {
   return s;
 }
 
-ControlRec* rec(ui::Control c) {
-  auto& v = st().controls;
-  return c.id >= 0 && c.id < static_cast<int>(v.size()) ? &v[c.id] : nullptr;
+// A handle that names nothing is a fault of the program: in tests it fails
+// loudly, whatever the build type.
+void require(bool ok, const char* what) {
+  if (ok) return;
+  std::fprintf(stderr, "in-memory backend: %s\n", what);
+  std::abort();
 }
+
 WindowRec* rec(ui::Window w) {
   auto& v = st().windows;
-  return w.id >= 0 && w.id < static_cast<int>(v.size()) ? &v[w.id] : nullptr;
+  if (w.id < 0 || w.id >= static_cast<int>(v.size())) return nullptr;
+  WindowRec* r = &v[static_cast<std::size_t>(w.id)];
+  return r->destroyed ? nullptr : r;
 }
-MenuItemRec* item(ui::Menu m, std::string_view text) {
-  auto& v = st().menus;
-  if (m.id < 0 || m.id >= static_cast<int>(v.size())) return nullptr;
-  for (auto& it : v[m.id])
-    if (it.text == text) return &it;
+ControlRec* rec(ui::Control c) {
+  WindowRec* w = rec(ui::Window{c.window});
+  if (!w) return nullptr;
+  require(c.id >= 0 && c.id < static_cast<int>(w->controls.size()), "no such control");
+  return &w->controls[static_cast<std::size_t>(c.id)];
+}
+TimerRec* rec(ui::Timer t) {
+  WindowRec* w = rec(ui::Window{t.window});
+  if (!w) return nullptr;
+  require(t.id >= 0 && t.id < static_cast<int>(w->timers.size()), "no such timer");
+  return &w->timers[static_cast<std::size_t>(t.id)];
+}
+std::vector<MenuItemRec>* rec(ui::Menu m) {
+  WindowRec* w = rec(ui::Window{m.window});
+  if (!w) return nullptr;
+  require(m.id >= 0 && m.id < static_cast<int>(w->menus.size()), "no such menu");
+  return &w->menus[static_cast<std::size_t>(m.id)];
+}
+MenuItemRec* item(ui::Menu m, int command) {
+  auto* items = rec(m);
+  if (!items) return nullptr;
+  for (auto& it : *items)
+    if (it.command == command && command != 0) return &it;
+  require(false, "no menu item with that command");
   return nullptr;
 }
 
@@ -87,6 +123,24 @@ void run(const ui::Handler& h) {
   if (h) {
     ui::Handler copy = h;
     copy();
+  }
+}
+
+void append_utf8(std::string& s, char32_t ch) {
+  if (ch < 0x80) {
+    s += static_cast<char>(ch);
+  } else if (ch < 0x800) {
+    s += static_cast<char>(0xC0 | (ch >> 6));
+    s += static_cast<char>(0x80 | (ch & 0x3F));
+  } else if (ch < 0x10000) {
+    s += static_cast<char>(0xE0 | (ch >> 12));
+    s += static_cast<char>(0x80 | ((ch >> 6) & 0x3F));
+    s += static_cast<char>(0x80 | (ch & 0x3F));
+  } else {
+    s += static_cast<char>(0xF0 | (ch >> 18));
+    s += static_cast<char>(0x80 | ((ch >> 12) & 0x3F));
+    s += static_cast<char>(0x80 | ((ch >> 6) & 0x3F));
+    s += static_cast<char>(0x80 | (ch & 0x3F));
   }
 }
 
@@ -112,53 +166,95 @@ void mouse_down(ui::Control c) {
 void type_char(ui::Control c, char32_t ch) {
   ControlRec* r = rec(c);
   if (!r) return;
+  if (ch == 0x1B) return;  // Esc does nothing in an edit box
   if (ch >= 0x20 && r->filter && !r->filter(ch)) return;
   if (ch == 0x08) {
-    while (!r->text.empty() && (static_cast<unsigned char>(r->text.back()) & 0xC0) == 0x80)
-      r->text.pop_back();
+    while (!r->text.empty() && (static_cast<unsigned char>(r->text.back()) & 0xC0) == 0x80) r->text.pop_back();
     if (!r->text.empty()) r->text.pop_back();
     return;
   }
-  if (ch < 0x80) {
-    r->text += static_cast<char>(ch);
-  } else if (ch < 0x800) {
-    r->text += static_cast<char>(0xC0 | (ch >> 6));
-    r->text += static_cast<char>(0x80 | (ch & 0x3F));
-  } else if (ch < 0x10000) {
-    r->text += static_cast<char>(0xE0 | (ch >> 12));
-    r->text += static_cast<char>(0x80 | ((ch >> 6) & 0x3F));
-    r->text += static_cast<char>(0x80 | (ch & 0x3F));
-  } else {
-    r->text += static_cast<char>(0xF0 | (ch >> 18));
-    r->text += static_cast<char>(0x80 | ((ch >> 12) & 0x3F));
-    r->text += static_cast<char>(0x80 | ((ch >> 6) & 0x3F));
-    r->text += static_cast<char>(0x80 | (ch & 0x3F));
-  }
+  append_utf8(r->text, ch);
 }
 
-bool choose_menu_item(ui::Menu m, std::string_view text) {
-  MenuItemRec* it = item(m, text);
+bool choose_menu_item(ui::Menu m, int command) {
+  MenuItemRec* it = item(m, command);
   if (!it || (it->flags & (ui::kItemHidden | ui::kSeparator))) return false;
   st().popped_up.reset();
-  run(it->handler);
+  WindowRec* w = rec(ui::Window{m.window});
+  if (auto h = w->commands.find(command); h != w->commands.end()) run(h->second);
   return true;
 }
 
-std::optional<int> popped_up_menu() { return st().popped_up; }
+std::string menu_outline(ui::Menu m) {
+  std::string out;
+  int level = 0;
+  const auto* items = rec(m);
+  if (!items) return out;
+  for (const MenuItemRec& it : *items) {
+    if (it.flags & ui::kItemHidden) continue;
+    for (; level < it.level; ++level) out += "[";
+    for (; level > it.level; --level) out += "]";
+    if (!out.empty() && out.back() != '[') out += "|";
+    out += it.text;
+    if (it.flags & ui::kItemChecked) out += "*";
+  }
+  for (; level > 0; --level) out += "]";
+  return out;
+}
+
+std::string menu_item_text(ui::Menu m, int command) {
+  MenuItemRec* it = item(m, command);
+  return it ? it->text : std::string();
+}
+
+std::optional<ui::Menu> popped_up_menu() { return st().popped_up; }
+
+ui::Canvas paint(ui::Control c) {
+  ControlRec* r = rec(c);
+  ui::Canvas canvas(r ? r->rect.width : 0, r ? r->rect.height : 0);
+  if (r && r->paint) r->paint(canvas);
+  return canvas;
+}
+
+void mouse(ui::Control c, const ui::MouseEvent& e) {
+  ControlRec* r = rec(c);
+  if (!r) return;
+  if (e.what == ui::Mouse::LeftDown) {
+    st().focus = c;
+    run(r->mouse_down);
+  }
+  if (r->mouse) {
+    auto h = r->mouse;
+    h(e);
+  }
+}
+
+void key(ui::Control c, ui::Key k) {
+  ControlRec* r = rec(c);
+  if (r && r->key) {
+    auto h = r->key;
+    h(k);
+  }
+}
+
+void clock_change(ui::Window w) {
+  if (WindowRec* r = rec(w)) run(r->clock_change);
+}
 
 void tray_icon_event(ui::Window w) {
   if (WindowRec* r = rec(w); r && r->tray.present) run(r->tray_event);
 }
 void set_cursor_position(ui::Point p) { st().cursor = p; }
 
-bool fire(ui::Control timer) {
-  ControlRec* r = rec(timer);
-  if (!r || r->kind != ui::Kind::Timer || r->period <= 0) return false;
+bool fire(ui::Timer timer) {
+  TimerRec* r = rec(timer);
+  if (!r || r->period <= 0) return false;
   run(r->tick);
   return true;
 }
 
 const std::vector<Message>& messages() { return st().messages; }
+const std::vector<ui::Window>& message_owners() { return st().message_owners; }
 void answer_next(ui::Answer a) { st().answers.push_back(a); }
 std::optional<int> exit_code() { return st().exit_code; }
 
@@ -175,10 +271,6 @@ std::string font_face(ui::Control c) {
 std::string tooltip(ui::Control c) {
   ControlRec* r = rec(c);
   return r ? r->tooltip : std::string();
-}
-bool is_minimised(ui::Window w) {
-  WindowRec* r = rec(w);
-  return r && r->minimised;
 }
 int brought_to_front(ui::Window w) {
   WindowRec* r = rec(w);
@@ -197,29 +289,34 @@ bool scrolled_to_end(ui::Control c) {
 
 namespace ui {
 
-Window load_window(const WindowDesign& design) {
+Window load_window(const WindowDesign& design, Window owner) {
+  if (const std::string fault = design_fault(design); !fault.empty()) {
+    require(false, fault.c_str());
+  }
   State& s = st();
   const Window handle{static_cast<int>(s.windows.size())};
   WindowRec w;
   w.name = design.name;
   w.caption = design.caption ? design.caption : "";
+  w.owner = owner.id;
+  w.topmost = (design.flags & kTopmost) != 0;
   w.rect = Rect{0, 0, design.width, design.height};
   for (const ControlDesign& d : design.controls) {
     ControlRec c;
     c.name = d.name;
     c.kind = d.kind;
-    c.window = handle.id;
     c.text = d.text ? d.text : "";
     c.checked = (d.flags & kChecked) != 0;
-    c.visible = (d.flags & kHidden) == 0 && d.kind != Kind::Timer;
-    if (d.kind == Kind::Timer) {
-      c.period = d.width;
-    } else {
-      c.rect = Rect{d.left, d.top, d.width, d.height};
-    }
+    c.visible = (d.flags & kHidden) == 0;
+    c.rect = Rect{d.left, d.top, d.width, d.height};
     if (d.kind == Kind::PictureButton) c.tooltip = c.text;
-    w.controls.push_back(static_cast<int>(s.controls.size()));
-    s.controls.push_back(std::move(c));
+    w.controls.push_back(std::move(c));
+  }
+  for (const TimerDesign& t : design.timers) w.timers.push_back(TimerRec{t.period > 0 ? t.period : 0, {}});
+  for (const MenuDesign& m : design.menus) {
+    std::vector<MenuItemRec> items;
+    for (const MenuItemDesign& d : m.items) items.push_back(MenuItemRec{d.level, d.command, d.text, d.flags});
+    w.menus.push_back(std::move(items));
   }
   s.windows.push_back(std::move(w));
   return handle;
@@ -227,20 +324,14 @@ Window load_window(const WindowDesign& design) {
 
 void destroy_window(Window w) {
   if (WindowRec* r = rec(w)) {
-    r->destroyed = true;
     r->visible = false;
     r->tray.present = false;
-    for (int id : r->controls) st().controls[id].period = 0;
+    for (TimerRec& t : r->timers) t.period = 0;
+    r->destroyed = true;
   }
 }
 
-Control control(Window w, std::string_view name) {
-  if (WindowRec* r = rec(w))
-    for (int id : r->controls)
-      if (st().controls[id].name == name) return Control{id};
-  return Control{};
-}
-
+bool window_exists(Window w) { return rec(w) != nullptr; }
 bool is_window_visible(Window w) {
   WindowRec* r = rec(w);
   return r && r->visible;
@@ -251,6 +342,10 @@ void show_window(Window w, bool visible) {
 }
 void minimise_window(Window w) {
   if (WindowRec* r = rec(w)) r->minimised = true;
+}
+bool is_minimised(Window w) {
+  WindowRec* r = rec(w);
+  return r && r->minimised;
 }
 void bring_to_front(Window w) {
   if (WindowRec* r = rec(w)) {
@@ -282,6 +377,9 @@ bool find_top_level_window(std::string_view c) {
   for (const auto& w : st().windows)
     if (!w.destroyed && w.caption == c) return true;
   return false;
+}
+void on_clock_change(Window w, Handler h) {
+  if (WindowRec* r = rec(w)) r->clock_change = std::move(h);
 }
 void process_pending_events() {}
 int run_event_loop() { return st().exit_code.value_or(0); }
@@ -337,8 +435,8 @@ int font_size(Control c) {
   ControlRec* r = rec(c);
   return r ? r->font_points : 0;
 }
-void set_focus(Control c) { st().focus = rec(c) ? c.id : -1; }
-bool has_focus(Control c) { return c.id >= 0 && st().focus == c.id; }
+void set_focus(Control c) { st().focus = rec(c) ? c : Control{}; }
+bool has_focus(Control c) { return c.id >= 0 && st().focus == c; }
 void repaint(Control) {}
 void set_tooltip(Control c, std::string_view t) {
   if (ControlRec* r = rec(c)) r->tooltip = t;
@@ -361,39 +459,48 @@ void on_mouse_down(Control c, Handler h) {
 void set_char_filter(Control c, std::function<bool(char32_t)> accept) {
   if (ControlRec* r = rec(c)) r->filter = std::move(accept);
 }
-
-void set_period(Control timer, int ms) {
-  if (ControlRec* r = rec(timer); r && r->kind == Kind::Timer) r->period = ms > 0 ? ms : 0;
+void on_paint(Control c, std::function<void(Canvas&)> paint) {
+  if (ControlRec* r = rec(c)) r->paint = std::move(paint);
 }
-int period(Control timer) {
-  ControlRec* r = rec(timer);
+void on_mouse(Control c, std::function<void(const MouseEvent&)> h) {
+  if (ControlRec* r = rec(c)) r->mouse = std::move(h);
+}
+void on_key(Control c, std::function<void(Key)> h) {
+  if (ControlRec* r = rec(c)) r->key = std::move(h);
+}
+void set_date_format(Control, std::string_view) {}
+void set_date_value(Control, double) {}
+double date_value(Control) { return 0; }
+void navigate(Control, std::string_view) {}
+
+void set_period(Timer t, int ms) {
+  if (TimerRec* r = rec(t)) r->period = ms > 0 ? ms : 0;
+}
+int period(Timer t) {
+  TimerRec* r = rec(t);
   return r ? r->period : 0;
 }
-void on_tick(Control timer, Handler h) {
-  if (ControlRec* r = rec(timer)) r->tick = std::move(h);
+void on_tick(Timer t, Handler h) {
+  if (TimerRec* r = rec(t)) r->tick = std::move(h);
 }
 
-Menu load_menu(Window, const MenuDesign& design) {
-  std::vector<MenuItemRec> items;
-  for (const MenuItemDesign& d : design.items) items.push_back(MenuItemRec{d.level, d.text, d.flags, {}});
-  st().menus.push_back(std::move(items));
-  return Menu{static_cast<int>(st().menus.size()) - 1};
+void on_command(Window w, int command, Handler h) {
+  if (WindowRec* r = rec(w)) r->commands[command] = std::move(h);
 }
-void on_menu_item(Menu m, std::string_view t, Handler h) {
-  if (MenuItemRec* it = item(m, t)) it->handler = std::move(h);
+void set_menu_checked(Menu m, int command, bool on) {
+  if (MenuItemRec* it = item(m, command)) it->flags = on ? (it->flags | kItemChecked) : (it->flags & ~kItemChecked);
 }
-void set_menu_checked(Menu m, std::string_view t, bool on) {
-  if (MenuItemRec* it = item(m, t)) it->flags = on ? (it->flags | kItemChecked) : (it->flags & ~kItemChecked);
-}
-bool is_menu_checked(Menu m, std::string_view t) {
-  MenuItemRec* it = item(m, t);
+bool is_menu_checked(Menu m, int command) {
+  MenuItemRec* it = item(m, command);
   return it && (it->flags & kItemChecked);
 }
-void show_menu_item(Menu m, std::string_view t, bool visible) {
-  if (MenuItemRec* it = item(m, t))
+void show_menu_item(Menu m, int command, bool visible) {
+  if (MenuItemRec* it = item(m, command))
     it->flags = visible ? (it->flags & ~kItemHidden) : (it->flags | kItemHidden);
 }
-void pop_up_menu(Menu m, Point) { st().popped_up = m.id; }
+void pop_up_menu(Menu m, Point) {
+  if (rec(m)) st().popped_up = m;
+}
 Point cursor_position() { return st().cursor; }
 
 bool add_tray_icon(Window w, Icon icon, std::string_view tip) {
@@ -413,10 +520,11 @@ void on_tray_event(Window w, Handler h) {
 }
 void show_balloon(Control, Point, std::string_view, std::string_view) {}
 
-Answer message_box(std::string_view t, std::string_view title, Buttons buttons) {
+Answer message_box(Window owner, std::string_view t, std::string_view title, Buttons buttons) {
   State& s = st();
   s.messages.push_back(memory::Message{std::string(t), std::string(title), buttons});
-  if (s.answers.empty()) return buttons == Buttons::YesNo ? Answer::Yes : Answer::Ok;
+  s.message_owners.push_back(owner);
+  if (s.answers.empty()) return buttons == Buttons::Ok || buttons == Buttons::OkCancel ? Answer::Ok : Answer::Yes;
   const Answer a = s.answers.front();
   s.answers.pop_front();
   return a;

@@ -1,6 +1,13 @@
 // Program entry on Windows.
 #include <windows.h>
+#include <ole2.h>
 
-#include "app/program.h"
+#include "program/program.h"
 
-int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) { return orvane::app::run_program(); }
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+  // OLE on the GUI thread for the HTML view (a COM control with drag and drop).
+  const HRESULT ole = OleInitialize(nullptr);
+  const int code = orvane::program::run_program();
+  if (SUCCEEDED(ole)) OleUninitialize();
+  return code;
+}

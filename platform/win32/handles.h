@@ -1,4 +1,4 @@
-// Owners of Win32 handles.
+// Owners of Win32 handles: one owner per handle kind, no copies.
 #pragma once
 
 #include <windows.h>
@@ -27,6 +27,7 @@ class Owned {
     if (*this) Close{}(h_);
     h_ = h;
   }
+  H release() { return std::exchange(h_, H{}); }
 
  private:
   H h_{};
@@ -38,17 +39,27 @@ struct CloseFile {
 struct DeleteGdi {
   void operator()(HGDIOBJ h) const { DeleteObject(h); }
 };
+struct DeleteDc {
+  void operator()(HDC h) const { DeleteDC(h); }
+};
 struct DestroyIconH {
   void operator()(HICON h) const { DestroyIcon(h); }
 };
 struct DestroyMenuH {
   void operator()(HMENU h) const { DestroyMenu(h); }
 };
+struct FindCloseH {
+  void operator()(HANDLE h) const { FindClose(h); }
+};
 
-using File = Owned<HANDLE, CloseFile>;
+using File = Owned<HANDLE, CloseFile>;  // also threads and events
 using Font = Owned<HFONT, DeleteGdi>;
 using Pen = Owned<HPEN, DeleteGdi>;
+using Brush = Owned<HBRUSH, DeleteGdi>;
+using Bitmap = Owned<HBITMAP, DeleteGdi>;
+using MemoryDc = Owned<HDC, DeleteDc>;
 using Icon = Owned<HICON, DestroyIconH>;
 using MenuHandle = Owned<HMENU, DestroyMenuH>;
+using FindHandle = Owned<HANDLE, FindCloseH>;
 
 }  // namespace orvane::win32

@@ -1,4 +1,4 @@
-// Files, INI files, folders and the rest of the system services on Win32.
+// Files, folders and the rest of the system services on Win32.
 #include <windows.h>
 // after windows.h
 #include <mmsystem.h>
@@ -97,29 +97,6 @@ bool delete_file(std::string_view path) { return DeleteFileW(win32::widen(path).
 bool create_folder(std::string_view path) {
   return CreateDirectoryW(win32::widen(path).c_str(), nullptr) != FALSE ||
          GetLastError() == ERROR_ALREADY_EXISTS;
-}
-
-std::string ini_read(std::string_view path, std::string_view section, std::string_view key,
-                     std::string_view default_value) {
-  std::wstring buf(4096, L'\0');
-  const std::wstring p = win32::widen(path), s = win32::widen(section), k = win32::widen(key),
-                     d = win32::widen(default_value);
-  for (;;) {
-    const DWORD n = GetPrivateProfileStringW(s.c_str(), k.c_str(), d.c_str(), buf.data(),
-                                             static_cast<DWORD>(buf.size()), p.c_str());
-    if (n + 1 < buf.size()) {
-      buf.resize(n);
-      return win32::narrow(buf);
-    }
-    buf.resize(buf.size() * 2);
-  }
-}
-
-bool ini_write(std::string_view path, std::string_view section, std::string_view key,
-               std::string_view value) {
-  return WritePrivateProfileStringW(win32::widen(section).c_str(), win32::widen(key).c_str(),
-                                    win32::widen(ini_value_text(value)).c_str(),
-                                    win32::widen(path).c_str()) != FALSE;
 }
 
 std::string special_folder(Folder f) {

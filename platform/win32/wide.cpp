@@ -24,3 +24,16 @@ std::string narrow(std::wstring_view utf16) {
 }
 
 }  // namespace orvane::win32
+
+namespace orvane::win32 {
+
+std::string window_text(HWND hwnd) {
+  const int len = GetWindowTextLengthW(hwnd);
+  if (len <= 0) return {};
+  std::wstring t(static_cast<std::size_t>(len) + 1, L'\0');
+  const int got = GetWindowTextW(hwnd, t.data(), len + 1);
+  t.resize(static_cast<std::size_t>(got > 0 ? got : 0));
+  return narrow(t);
+}
+
+}  // namespace orvane::win32

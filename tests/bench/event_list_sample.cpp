@@ -17,7 +17,7 @@ constexpr std::array<std::string_view, 10> kFullWidthDigits = {"０", "１", "�
 
 std::string full_width(int value) {
   std::string out;
-  for (char c : std::to_string(value)) out += kFullWidthDigits[c - '0'];
+  for (char c : std::to_string(value)) out += kFullWidthDigits[static_cast<std::size_t>(c - '0')];
   return out;
 }
 

@@ -41,7 +41,7 @@ TEST_P(BoardLists, ShowTheCoreBoardOfTheFile) {
   run.dir().write("Orvane.txt", bytes);
   const DateTime launched = current_date_time();
   run.start();
-  HWND board = run.control("编辑框_显示");
+  HWND board = run.control(编辑框_显示);
   ASSERT_NE(board, nullptr);
   ASSERT_TRUE(wait_until([&] { return !window_text(board).empty(); }));
   const std::string text = window_text(board);
@@ -72,7 +72,7 @@ INSTANTIATE_TEST_SUITE_P(
             "2031-2-3 04:05:06/距离距离/多个/斜杠",
             ""},
         ListCase{"StopsAtZeroByte", "2031-1-1/a\r\n2032-1-1/b", "\0\r\n2033-1-1/after the zero"s}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& case_info) { return std::string(case_info.param.name); });
 
 }  // namespace
 }  // namespace orvane::e2e

@@ -48,7 +48,7 @@ TEST(FirstStart, BoardShowsTheDefaultEvents) {
   OrvaneRun run;
   const DateTime launched = current_date_time();
   run.start();
-  HWND board = run.control("编辑框_显示");
+  HWND board = run.control(编辑框_显示);
   ASSERT_NE(board, nullptr);
   ASSERT_TRUE(wait_until([&] { return shows_board(board); })) << window_text(board);
   const std::string text = window_text(board);
@@ -76,7 +76,7 @@ TEST(FirstStart, BoardShowsTheDefaultEvents) {
 TEST(FirstStart, BoardRefreshesWithoutConfig) {
   OrvaneRun run;
   run.start();
-  HWND board = run.control("编辑框_显示");
+  HWND board = run.control(编辑框_显示);
   ASSERT_NE(board, nullptr);
   ASSERT_TRUE(wait_until([&] { return shows_board(board); }));
   const std::string first = window_text(board);

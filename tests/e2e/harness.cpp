@@ -329,19 +329,19 @@ std::vector<HWND> child_windows(HWND root) {
   return found;
 }
 
-std::string design_name(HWND window) {
-  const auto atom = static_cast<ATOM>(reinterpret_cast<ULONG_PTR>(GetPropW(window, L"OrvaneName")));
-  if (atom == 0) return {};
-  wchar_t name[256];
-  const UINT n = GlobalGetAtomNameW(atom, name, 256);
-  return narrow(std::wstring_view(name, n));
+HWND find_control(HWND root, app::MainControl id) {
+  const int wanted = ui::kFirstControlId + static_cast<int>(id);
+  for (HWND w : child_windows(root))
+    if (GetDlgCtrlID(w) == wanted) return w;
+  return nullptr;
 }
 
-HWND find_control(HWND root, std::string_view name) {
-  for (HWND w : child_windows(root)) {
-    if (design_name(w) == name) return w;
-  }
-  return nullptr;
+void post_command(HWND main, app::MainCommand command) {
+  PostMessageW(main, WM_COMMAND, MAKEWPARAM(static_cast<WORD>(command), 0), 0);
+}
+
+void post_tick(HWND main, app::MainTimer timer, int count) {
+  for (int i = 0; i < count; ++i) PostMessageW(main, WM_TIMER, static_cast<WPARAM>(timer) + 1, 0);
 }
 
 std::string window_text(HWND window) {
@@ -494,8 +494,8 @@ fs::path screenshot(std::string_view name, HWND window) {
   GdiFlush();
 
   const auto* bgra = static_cast<const std::uint8_t*>(bits);
-  std::vector<std::uint8_t> rgb(static_cast<std::size_t>(width) * height * 3);
-  for (std::size_t i = 0, n = static_cast<std::size_t>(width) * height; i < n; ++i) {
+  std::vector<std::uint8_t> rgb(static_cast<std::size_t>(width) * static_cast<std::size_t>(height) * 3);
+  for (std::size_t i = 0, n = static_cast<std::size_t>(width) * static_cast<std::size_t>(height); i < n; ++i) {
     rgb[i * 3] = bgra[i * 4 + 2];
     rgb[i * 3 + 1] = bgra[i * 4 + 1];
     rgb[i * 3 + 2] = bgra[i * 4];
@@ -537,12 +537,12 @@ HWND OrvaneRun::main_window(Millis timeout) {
   return main_;
 }
 
-HWND OrvaneRun::control(std::string_view name, Millis timeout) {
+HWND OrvaneRun::control(app::MainControl id, Millis timeout) {
   HWND main = main_window(timeout);
   if (main == nullptr) return nullptr;
   HWND found = nullptr;
-  wait_until([&] { return (found = find_control(main, name)) != nullptr; }, timeout);
-  EXPECT_NE(found, nullptr) << "the main window has no control named " << name;
+  wait_until([&] { return (found = find_control(main, id)) != nullptr; }, timeout);
+  EXPECT_NE(found, nullptr) << "the main window has no control " << static_cast<int>(id);
   return found;
 }
 

@@ -13,7 +13,14 @@
 #include <string_view>
 #include <vector>
 
+// The main window's control, timer and command numbers, as the program has them.
+#include "app/main_window_design.h"
+
 namespace orvane::e2e {
+
+using app::MainCommand;
+using enum app::MainControl;
+using enum app::MainTimer;
 
 using Millis = std::chrono::milliseconds;
 inline constexpr Millis kDefaultTimeout{20000};
@@ -115,10 +122,12 @@ std::vector<HWND> top_windows(std::string_view caption, DWORD pid = 0);
 HWND wait_for_top_window(std::string_view caption, DWORD pid, Millis timeout = kDefaultTimeout);
 // Every descendant window of root.
 std::vector<HWND> child_windows(HWND root);
-// The design name a control carries (window property "OrvaneName"), or "".
-std::string design_name(HWND window);
-// The descendant of root with this design name, or nullptr.
-HWND find_control(HWND root, std::string_view name);
+// The descendant of root with the control id of this design row, or nullptr.
+HWND find_control(HWND root, app::MainControl id);
+// Runs a menu command of the main window as choosing its item does (posted).
+void post_command(HWND main, app::MainCommand command);
+// Posts a timer's tick, as the system does when it falls due.
+void post_tick(HWND main, app::MainTimer timer, int count = 1);
 
 std::string window_text(HWND window);  // WM_GETTEXT, as UTF-8
 // True once the board box holds a built board (it starts with an event block).
@@ -160,9 +169,9 @@ class OrvaneRun {
   // The visible main window, found by its caption; nullptr (and a test
   // failure) when it does not appear in time.
   HWND main_window(Millis timeout = kDefaultTimeout);
-  // The main window's control with this design name; nullptr (and a failure)
+  // The main window's control of this design row; nullptr (and a failure)
   // when it does not appear in time.
-  HWND control(std::string_view name, Millis timeout = kDefaultTimeout);
+  HWND control(app::MainControl id, Millis timeout = kDefaultTimeout);
 
  private:
   std::string exe_name_;

@@ -42,7 +42,7 @@ TEST(MainWindow, LaidOutOnTheScreenWithoutTitleBar) {
   run.start();
   HWND main = run.main_window();
   ASSERT_NE(main, nullptr);
-  HWND board = run.control("编辑框_显示");
+  HWND board = run.control(编辑框_显示);
   ASSERT_TRUE(wait_until([&] { return shows_board(board); }));
 
   const Expected e = expected_layout();
@@ -54,23 +54,23 @@ TEST(MainWindow, LaidOutOnTheScreenWithoutTitleBar) {
   EXPECT_EQ(GetWindowLongW(main, GWL_STYLE) & WS_CAPTION, 0) << "no system title bar";
 
   const int h = e.height;
-  expect_rect(run.control("外形框_启动"), 12, 32, 545, h - 76, "start pane");
+  expect_rect(run.control(外形框_启动), 12, 32, 545, h - 76, "start pane");
   expect_rect(board, 2, 2, 540, h - 80, "board");
-  expect_rect(run.control("外形框_主界面几个按钮"), 8, h - 38, 549, 16, "button row");
-  expect_rect(run.control("窗口关闭按钮"), 547, 4, 20, 17, "close button");
-  expect_rect(run.control("窗口最小化按钮"), 525, 4, 20, 17, "minimise button");
-  expect_rect(run.control("窗口更多按钮"), 502, 4, 21, 17, "more button");
-  expect_rect(run.control("选择框_自动刷新"), 442, 2, 56, 20, "auto refresh");
-  expect_rect(run.control("窗口假下"), 0, h - 16, 569, 16, "bottom edge");
-  EXPECT_TRUE(is_visible(run.control("窗口更多按钮")));
-  EXPECT_FALSE(is_visible(run.control("外形框_设置")));
-  EXPECT_EQ(SendMessageW(run.control("选择框_自动刷新"), BM_GETCHECK, 0, 0), BST_CHECKED);
+  expect_rect(run.control(外形框_主界面几个按钮), 8, h - 38, 549, 16, "button row");
+  expect_rect(run.control(窗口关闭按钮), 547, 4, 20, 17, "close button");
+  expect_rect(run.control(窗口最小化按钮), 525, 4, 20, 17, "minimise button");
+  expect_rect(run.control(窗口更多按钮), 502, 4, 21, 17, "more button");
+  expect_rect(run.control(选择框_自动刷新), 442, 2, 56, 20, "auto refresh");
+  expect_rect(run.control(窗口假下), 0, h - 16, 569, 16, "bottom edge");
+  EXPECT_TRUE(is_visible(run.control(窗口更多按钮)));
+  EXPECT_FALSE(is_visible(run.control(外形框_设置)));
+  EXPECT_EQ(SendMessageW(run.control(选择框_自动刷新), BM_GETCHECK, 0, 0), BST_CHECKED);
 
   // The board has no 32 767-character limit.
   EXPECT_GT(static_cast<unsigned long>(SendMessageW(board, EM_GETLIMITTEXT, 0, 0)), 1000000ul);
 
   // The title label shows the clock from the first tick, 3 s after start.
-  HWND title = run.control("窗口假上");
+  HWND title = run.control(窗口假上);
   EXPECT_TRUE(wait_until([&] { return window_text(title).rfind(std::string(kMainCaption) + " - [", 0) == 0; },
                          Millis{8000}))
       << window_text(title);
@@ -83,7 +83,7 @@ TEST(MainWindow, BoardOfTenThousandEventsShowsThemAll) {
   for (int i = 0; i < 10000; ++i) list += "2030年1月2日3时4分5秒/事件" + std::to_string(i) + "\r\n";
   run.dir().write("Orvane.txt", utf8_to_gbk(list));
   run.start();
-  HWND board = run.control("编辑框_显示");
+  HWND board = run.control(编辑框_显示);
   ASSERT_NE(board, nullptr);
   std::string text;
   EXPECT_TRUE(wait_until([&] {
@@ -101,8 +101,8 @@ TEST(MainWindow, BoardOfTenThousandEventsShowsThemAll) {
 TEST(MainWindow, FontLabelsChangeTheBoardFont) {
   OrvaneRun run;
   run.start();
-  HWND board = run.control("编辑框_显示");
-  HWND bigger = run.control("标签_字体增大");
+  HWND board = run.control(编辑框_显示);
+  HWND bigger = run.control(标签_字体增大);
   ASSERT_NE(bigger, nullptr);
   // GDI handles stay in their process: the font shows as the height of a line.
   const auto font_height = [&] {
@@ -122,8 +122,8 @@ TEST(MainWindow, TitleLabelDragsTheWindow) {
   run.start();
   HWND main = run.main_window();
   ASSERT_NE(main, nullptr);
-  HWND title = run.control("窗口假上");
-  ASSERT_TRUE(wait_until([&] { return shows_board(run.control("编辑框_显示")); }));
+  HWND title = run.control(窗口假上);
+  ASSERT_TRUE(wait_until([&] { return shows_board(run.control(编辑框_显示)); }));
   const RECT before = window_rect(main);
   drag(title, -60, 30);
   EXPECT_TRUE(wait_until([&] { return window_rect(main).left != before.left; }, Millis{3000}));

@@ -22,10 +22,10 @@ class SettingsPane : public ::testing::Test {
     run_.start();
     main_ = run_.main_window();
     ASSERT_NE(main_, nullptr);
-    pane_ = run_.control("外形框_设置");
-    editor_ = run_.control("编辑框_设置");
+    pane_ = run_.control(外形框_设置);
+    editor_ = run_.control(编辑框_设置);
     ASSERT_FALSE(is_visible(pane_));
-    click_button(run_.control("窗口更多按钮"));
+    click_button(run_.control(窗口更多按钮));
     HWND menu = wait_for_popup_menu(run_.process().id());
     ASSERT_NE(menu, nullptr) << "the menu did not pop up";
     screenshot("more-menu");
@@ -49,23 +49,23 @@ TEST_F(SettingsPane, OpensCentredWithTheEventList) {
   const RECT pane = window_rect(pane_), win = window_rect(main_);
   EXPECT_EQ(pane.left - win.left, ((win.right - win.left) - 556) / 2);
   EXPECT_EQ(pane.top - win.top, ((win.bottom - win.top) - 428) / 2);
-  EXPECT_EQ(window_text(run_.control("选择框_程序缩至托盘后自动打开")),
+  EXPECT_EQ(window_text(run_.control(选择框_程序缩至托盘后自动打开)),
             "程序缩至托盘　　　　分后自动激活主窗口");
-  EXPECT_EQ(window_text(run_.control("编辑框_程序缩至托盘")), "15");
+  EXPECT_EQ(window_text(run_.control(编辑框_程序缩至托盘)), "15");
   screenshot("settings-pane", main_);
 }
 
 TEST_F(SettingsPane, ConfirmSavesTheTidiedListAndTwoKeys) {
   open();
   set_text(editor_, "2030年1月2日3时4分5秒/完整 格式\r\n\r\n\r\n2040年1月1日/新　年");
-  set_text(run_.control("编辑框_程序缩至托盘"), "30");
-  click_button(run_.control("超级按钮_设置"));
+  set_text(run_.control(编辑框_程序缩至托盘), "30");
+  click_button(run_.control(超级按钮_设置));
 
   const std::string expected = utf8_to_gbk("2030年1月2日3时4分5秒/完整格式\r\n2040年1月1日/新年");
   EXPECT_TRUE(wait_until([&] { return run_.dir().read("Orvane.txt") == expected; }))
       << run_.dir().read("Orvane.txt").value_or("(none)");
   EXPECT_TRUE(wait_until([&] { return !is_visible(pane_); }));
-  HWND board = run_.control("编辑框_显示");
+  HWND board = run_.control(编辑框_显示);
   EXPECT_TRUE(wait_until([&] { return window_text(board).find("/新年 [周日]") != std::string::npos; }))
       << window_text(board);
   EXPECT_TRUE(window_text(board).ends_with("共 2 条"));
@@ -79,7 +79,7 @@ TEST_F(SettingsPane, TitleStripDragsThePaneInsideTheWindow) {
   open();
   const RECT before = rect_in_parent(pane_);
   const RECT window_before = window_rect(main_);
-  drag(run_.control("标签_设置标题栏"), 30, -20);
+  drag(run_.control(标签_设置标题栏), 30, -20);
   EXPECT_TRUE(wait_until([&] { return rect_in_parent(pane_).left != before.left; }, Millis{3000}));
   const RECT after = rect_in_parent(pane_);
   EXPECT_EQ(after.left - before.left, 30);
@@ -89,7 +89,7 @@ TEST_F(SettingsPane, TitleStripDragsThePaneInsideTheWindow) {
 
 TEST_F(SettingsPane, HelpAndClose) {
   open();
-  click_at(run_.control("确定1"), 4, 4);
+  click_at(run_.control(确定1), 4, 4);
   HWND box = wait_for_top_window(kProductName, run_.process().id());
   ASSERT_NE(box, nullptr) << "no help message";
   std::string texts;
@@ -100,7 +100,7 @@ TEST_F(SettingsPane, HelpAndClose) {
   ASSERT_TRUE(wait_until([&] { return top_windows(kProductName, run_.process().id()).empty(); }));
 
   set_text(editor_, "edited");
-  click_at(run_.control("标签4"), 4, 4);
+  click_at(run_.control(标签4), 4, 4);
   EXPECT_TRUE(wait_until([&] { return !is_visible(pane_); }));
   EXPECT_EQ(run_.dir().read("Orvane.txt"), utf8_to_gbk(kDefaultList));
 }
@@ -110,7 +110,7 @@ TEST_F(SettingsPane, FailedSaveKeepsTheOldFileAndTheText) {
   // A folder where the temporary file would go makes the write fail.
   std::filesystem::create_directory(run_.dir().file("Orvane.txt.new"));
   set_text(editor_, "2031年1月1日/新的");
-  click_button(run_.control("超级按钮_设置"));
+  click_button(run_.control(超级按钮_设置));
   HWND box = wait_for_top_window(kProductName, run_.process().id());
   ASSERT_NE(box, nullptr) << "no message";
   std::string texts;
@@ -126,7 +126,7 @@ TEST_F(SettingsPane, FailedSaveKeepsTheOldFileAndTheText) {
 TEST_F(SettingsPane, CharacterOutsideGbkIsReportedWithItsLine) {
   open();
   set_text(editor_, "2031年1月1日/a\r\n2032年1月1日/生日🎂");
-  click_button(run_.control("超级按钮_设置"));
+  click_button(run_.control(超级按钮_设置));
   HWND box = wait_for_top_window(kProductName, run_.process().id());
   ASSERT_NE(box, nullptr) << "no message";
   std::string texts;
@@ -161,8 +161,8 @@ TEST(GbkCodec, DecodesAndMarksBytesThatFormNoCharacter) {
 TEST(AutoRefresh, SwitchWritesItsKeyAndShowsTheConfirmation) {
   OrvaneRun run;
   run.start();
-  HWND check = run.control("选择框_自动刷新");
-  HWND label = run.control("标签_设置成功");
+  HWND check = run.control(选择框_自动刷新);
+  HWND label = run.control(标签_设置成功);
   ASSERT_NE(check, nullptr);
   ASSERT_FALSE(is_visible(label));
 

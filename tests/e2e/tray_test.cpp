@@ -12,9 +12,6 @@
 #include <string>
 #include <vector>
 
-// The window design as data: the program numbers its timers by their place in it.
-#include "app/main_window_design.cpp"
-
 namespace orvane::e2e {
 namespace {
 
@@ -23,14 +20,6 @@ using Clock = std::chrono::steady_clock;
 // How the program talks to the tray: icon id 1, callback message WM_APP + 1.
 constexpr UINT kTrayId = 1;
 constexpr UINT kTrayMessage = WM_APP + 1;
-// The timers are numbered from 1 in the order of the main window's design.
-UINT_PTR timer_id(std::string_view name) {
-  const auto& controls = app::kMainWindowDesign.controls;
-  for (std::size_t i = 0; i < controls.size(); ++i)
-    if (name == controls[i].name) return i + 1;
-  ADD_FAILURE() << "no timer " << name;
-  return 0;
-}
 
 constexpr std::string_view kPastEvent = "2020年1月1日/已经过去的事件";
 
@@ -62,17 +51,12 @@ void choose_item(HWND menu, int n) {
   PostMessageW(menu, WM_KEYDOWN, VK_RETURN, 0);
 }
 
-void post_ticks(HWND main, std::string_view timer, int count) {
-  const UINT_PTR id = timer_id(timer);
-  for (int i = 0; i < count; ++i) PostMessageW(main, WM_TIMER, id, 0);
-}
-
 // Waits until the program has handled every message posted before: the title
 // tick, posted last, replaces a marker text in the title label.
 bool drain(HWND main, HWND title) {
   const std::wstring marker = L"drain";
   SendMessageW(title, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(marker.c_str()));
-  post_ticks(main, "时钟_标题时刻", 1);
+  post_tick(main, 时钟_标题时刻, 1);
   return wait_until([&] { return window_text(title) != "drain"; }, Millis{120000});
 }
 
@@ -132,7 +116,7 @@ class TrayE2E : public ::testing::Test {
     run_.start();
     main_ = run_.main_window();
     ASSERT_NE(main_, nullptr);
-    board_ = run_.control("编辑框_显示");
+    board_ = run_.control(编辑框_显示);
     ASSERT_TRUE(wait_until([&] { return shows_board(board_); }));
   }
   DWORD pid() { return run_.process().id(); }
@@ -170,7 +154,7 @@ TEST_F(TrayE2E, IconIsThereAndAnyClickOnItOpensTheTrayMenu) {
 
 TEST_F(TrayE2E, ExitRemovesTheIconWritesTheFontAndEndsWithZero) {
   start();
-  HWND bigger = run_.control("标签_字体增大");
+  HWND bigger = run_.control(标签_字体增大);
   for (int i = 0; i < 2; ++i) click_at(bigger, 5, 5);
   PostMessageW(main_, kTrayMessage, kTrayId, WM_RBUTTONUP);
   HWND menu = wait_for_popup_menu(pid());
@@ -186,8 +170,8 @@ TEST_F(TrayE2E, ExitRemovesTheIconWritesTheFontAndEndsWithZero) {
 
 TEST_F(TrayE2E, HiddenWindowComesBackAfterTheMinutesFromConfig) {
   start("autoactivate_min=0.05\r\n");  // 3000 ms
-  HWND title = run_.control("窗口假上");
-  click_button(run_.control("窗口关闭按钮"));
+  HWND title = run_.control(窗口假上);
+  click_button(run_.control(窗口关闭按钮));
   ASSERT_TRUE(wait_until([&] { return !IsWindowVisible(main_); }, Millis{5000})) << "not hidden";
   const auto hidden_at = Clock::now();
   EXPECT_TRUE(tray_icon_present(main_));
@@ -208,13 +192,13 @@ TEST_F(TrayE2E, HiddenWindowComesBackAfterTheMinutesFromConfig) {
 TEST_F(TrayE2E, ActivationBringsTheWindowUpOnceWithinThreeSeconds) {
   start("jhck=yes\r\n", kPastEvent);
   const auto started = Clock::now();
-  click_button(run_.control("窗口最小化按钮"));
+  click_button(run_.control(窗口最小化按钮));
   ASSERT_TRUE(wait_until([&] { return IsIconic(main_) != FALSE; }, Millis{2000})) << "not minimised in time";
   ASSERT_TRUE(wait_until([&] { return !IsIconic(main_); }, Millis{6000})) << "not brought up";
   EXPECT_LE(std::chrono::duration_cast<Millis>(Clock::now() - started).count(), 4500);
   EXPECT_TRUE(IsWindowVisible(main_));
   // Once per run: minimised again, it stays down.
-  click_button(run_.control("窗口最小化按钮"));
+  click_button(run_.control(窗口最小化按钮));
   ASSERT_TRUE(wait_until([&] { return IsIconic(main_) != FALSE; }, Millis{2000}));
   Sleep(7000);
   EXPECT_TRUE(IsIconic(main_));
@@ -268,10 +252,10 @@ TEST_F(TrayE2E, IconComesBackWhenTheTaskbarIsCreatedAgain) {
 
 TEST_F(TrayE2E, TenThousandFlashTicksAndBoardRebuildsKeepTheHandleCounts) {
   start("", kPastEvent);
-  HWND title = run_.control("窗口假上");
+  HWND title = run_.control(窗口假上);
   // Warm up: the blank icon, fonts and caches are made once.
-  post_ticks(main_, "时钟_闪托盘", 10);
-  post_ticks(main_, "时钟_刷新倒计时", 10);
+  post_tick(main_, 时钟_闪托盘, 10);
+  post_tick(main_, 时钟_刷新倒计时, 10);
   ASSERT_TRUE(drain(main_, title));
   const GuiCounts before = gui_counts(pid());
   ASSERT_GE(before.gdi, 1) << "GDI objects cannot be counted here";
@@ -279,11 +263,11 @@ TEST_F(TrayE2E, TenThousandFlashTicksAndBoardRebuildsKeepTheHandleCounts) {
   // Mostly hidden in the tray, where the icon flashes while the user is away
   // (a visible board takes a synchronous repaint per rebuild, far slower
   // under Wine); then a thousand of each with the window shown.
-  click_button(run_.control("窗口关闭按钮"));
+  click_button(run_.control(窗口关闭按钮));
   ASSERT_TRUE(wait_until([&] { return !IsWindowVisible(main_); }, Millis{5000}));
   for (int batch = 0; batch < 10; ++batch) {
-    post_ticks(main_, "时钟_闪托盘", 1000);
-    post_ticks(main_, "时钟_刷新倒计时", 1000);
+    post_tick(main_, 时钟_闪托盘, 1000);
+    post_tick(main_, 时钟_刷新倒计时, 1000);
     ASSERT_TRUE(drain(main_, title)) << "batch " << batch;
   }
   PostMessageW(main_, kTrayMessage, kTrayId, WM_LBUTTONUP);
@@ -291,8 +275,8 @@ TEST_F(TrayE2E, TenThousandFlashTicksAndBoardRebuildsKeepTheHandleCounts) {
   ASSERT_NE(menu, nullptr);
   choose_item(menu, 1);  // 显示主窗口
   ASSERT_TRUE(wait_until([&] { return IsWindowVisible(main_) != FALSE; }, Millis{5000}));
-  post_ticks(main_, "时钟_闪托盘", 1000);
-  post_ticks(main_, "时钟_刷新倒计时", 1000);
+  post_tick(main_, 时钟_闪托盘, 1000);
+  post_tick(main_, 时钟_刷新倒计时, 1000);
   ASSERT_TRUE(drain(main_, title));
 
   const GuiCounts after = gui_counts(pid());

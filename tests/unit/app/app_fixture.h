@@ -9,12 +9,17 @@
 #include <sstream>
 #include <string>
 
-#include "app/program.h"
+#include "app/main_window.h"
 #include "core/text_codec.h"
 #include "fixed_clock.h"
 #include "platform/memory/memory_backend.h"
+#include "program/program.h"
 
 namespace orvane::testing {
+
+using app::MainCommand;
+using enum app::MainControl;
+using enum app::MainTimer;
 
 class AppTest : public ::testing::Test {
  protected:
@@ -49,11 +54,12 @@ class AppTest : public ::testing::Test {
   void write_gbk(const std::string& name, std::string_view utf8) const { write(name, *utf8_to_gbk(utf8)); }
   std::string read_utf8(const std::string& name) const { return gbk_to_utf8(read(name).value_or("")); }
 
-  ui::Control c(std::string_view name) const { return app::main_control(name); }
-  std::string text_of(std::string_view name) const { return ui::text(c(name)); }
-  int period_of(std::string_view name) const { return ui::period(c(name)); }
+  static ui::Control c(app::MainControl id) { return app::main_control(id); }
+  static ui::Timer t(app::MainTimer id) { return app::main_timer(id); }
+  static std::string text_of(app::MainControl id) { return ui::text(c(id)); }
+  static int period_of(app::MainTimer id) { return ui::period(t(id)); }
 
-  void start() { ASSERT_TRUE(app::start_program()); }
+  void start() { ASSERT_TRUE(program::start_program()); }
 
   FixedClock clock_;
   std::filesystem::path dir_;

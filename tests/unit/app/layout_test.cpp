@@ -29,18 +29,18 @@ TEST_P(Layout, MatchesTheWorkedNumbers) {
   EXPECT_EQ(app::bottom_gap(), s.gap);
   const int h = s.height;
   EXPECT_RECT(ui::window_rect(app::main_window), 227, s.top, 569, h);
-  EXPECT_RECT(ui::rect(c("外形框_启动")), 12, 32, 545, h - 76);
-  EXPECT_RECT(ui::rect(c("编辑框_显示")), 2, 2, 540, h - 80);
-  EXPECT_RECT(ui::rect(c("外形框_主界面几个按钮")), 8, h - 38, 549, 16);
-  EXPECT_RECT(ui::rect(c("标签_设置成功")), 412, 2, 131, 22);
-  EXPECT_RECT(ui::rect(c("窗口关闭按钮")), 547, 4, 20, 17);
-  EXPECT_RECT(ui::rect(c("窗口最小化按钮")), 525, 4, 20, 17);
-  EXPECT_RECT(ui::rect(c("窗口更多按钮")), 502, 4, 21, 17);
-  EXPECT_RECT(ui::rect(c("选择框_自动刷新")), 442, 2, 56, 20);
-  EXPECT_RECT(ui::rect(c("窗口假上")), 2, 0, 569, 24);
-  EXPECT_RECT(ui::rect(c("窗口假左")), 0, 0, 2, h);
-  EXPECT_RECT(ui::rect(c("窗口假右")), 567, 0, 2, h);
-  EXPECT_RECT(ui::rect(c("窗口假下")), 0, h - 16, 569, 16);
+  EXPECT_RECT(ui::rect(c(外形框_启动)), 12, 32, 545, h - 76);
+  EXPECT_RECT(ui::rect(c(编辑框_显示)), 2, 2, 540, h - 80);
+  EXPECT_RECT(ui::rect(c(外形框_主界面几个按钮)), 8, h - 38, 549, 16);
+  EXPECT_RECT(ui::rect(c(标签_设置成功)), 412, 2, 131, 22);
+  EXPECT_RECT(ui::rect(c(窗口关闭按钮)), 547, 4, 20, 17);
+  EXPECT_RECT(ui::rect(c(窗口最小化按钮)), 525, 4, 20, 17);
+  EXPECT_RECT(ui::rect(c(窗口更多按钮)), 502, 4, 21, 17);
+  EXPECT_RECT(ui::rect(c(选择框_自动刷新)), 442, 2, 56, 20);
+  EXPECT_RECT(ui::rect(c(窗口假上)), 2, 0, 569, 24);
+  EXPECT_RECT(ui::rect(c(窗口假左)), 0, 0, 2, h);
+  EXPECT_RECT(ui::rect(c(窗口假右)), 567, 0, 2, h);
+  EXPECT_RECT(ui::rect(c(窗口假下)), 0, h - 16, 569, 16);
 }
 
 INSTANTIATE_TEST_SUITE_P(Screens, Layout,
@@ -49,7 +49,7 @@ INSTANTIATE_TEST_SUITE_P(Screens, Layout,
                                            ScreenCase{"Taskbar50", {0, 0, 1024, 718}, 50, 678, 38},
                                            ScreenCase{"TaskbarOnTop", {0, 30, 1024, 738}, 40, 688, 40},
                                            ScreenCase{"NoTaskbar", {0, 0, 1024, 768}, 40, 688, 40}),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const auto& case_info) { return std::string(case_info.param.name); });
 
 }  // namespace
 }  // namespace orvane::testing

@@ -51,7 +51,7 @@ INSTANTIATE_TEST_SUITE_P(
                       HideCase{"no_slash_is_commented", kAfter2030, "2040-1-1\r\nplain words",
                                "2040-1-1\r\n;plain words\r\n"},
                       HideCase{"empty", kAfter2030, "", ""}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& case_info) { return std::string(case_info.param.name); });
 
 }  // namespace
 }  // namespace orvane

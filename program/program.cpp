@@ -1,0 +1,25 @@
+// The composition root: the one place that knows every feature.
+#include "program/program.h"
+
+#include "app/main_window.h"
+#include "app/settings_pane.h"
+#include "tray/main_window_tray.h"
+
+namespace orvane::program {
+
+bool start_program() {
+  app::main_window = ui::load_window(app::kMainWindowDesign);
+  app::connect_main_window();
+  app::connect_settings_pane();
+  tray::connect_tray();
+  return app::run_start_sequence();
+}
+
+int run_program() {
+  const int code = start_program() ? ui::run_event_loop() : 0;
+  // The exit clean-up: the tray icon and the windows go with the program.
+  ui::destroy_window(app::main_window);
+  return code;
+}
+
+}  // namespace orvane::program
