@@ -21,8 +21,9 @@ bool file_exists(std::string_view path);
 // The whole file; nothing when it is missing or unreadable.
 std::optional<std::string> read_file(std::string_view path);
 bool write_file(std::string_view path, std::string_view bytes);
-// Writes the bytes to a temporary file beside the target, then moves it over
-// the target in one step. On failure the target is left as it was.
+// Writes the bytes to a temporary file beside the target, then replaces the
+// target with it in one step, keeping the target's attributes. A read-only
+// target is not replaced. On failure the target is left as it was.
 bool replace_file(std::string_view path, std::string_view bytes);
 bool copy_file(std::string_view from, std::string_view to);
 bool delete_file(std::string_view path);
@@ -59,8 +60,9 @@ void stop_sound();
 std::optional<std::string> http_get(std::string_view url);
 
 // --- Worker threads ----------------------------------------------------------------
-// Runs work on a new thread and waits for it at most timeout_ms without
-// handling window events; true when it ended in time. A late worker runs on
+// Runs work on a new thread and waits for it at most timeout_ms while the
+// window events go on being handled; true when it ended in time. False also
+// when the program was told to quit during the wait. A late worker runs on
 // and must touch only what it owns.
 bool run_worker(std::function<void()> work, int timeout_ms);
 

@@ -1,11 +1,14 @@
 // Real files under host paths; everything else kept in memory for tests.
 #include <algorithm>
+#include <cctype>
+#include <functional>
 #include <filesystem>
 #include <fstream>
 #include <map>
 #include <random>
 #include <sstream>
 #include <system_error>
+#include <vector>
 
 #include "platform/memory/memory_backend.h"
 #include "platform/memory/memory_state.h"
@@ -23,11 +26,19 @@ struct State {
   bool fail_writes = false;
   std::mt19937 random;
   memory::SoundLog sound;
+  bool hold_workers = false;
+  std::vector<std::function<void()>> held;
 };
 
 State& st() {
   static State s;
   return s;
+}
+
+bool equal_no_case(std::string_view a, std::string_view b) {
+  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+           return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
+         });
 }
 
 fs::path host(std::string_view program_path) { return fs::path(memory::host_path(program_path)); }
@@ -50,6 +61,13 @@ void set_executable_path(const std::string& path) { st().executable = path; }
 void set_special_folder(sys::Folder f, const std::string& path) { st().folders[f] = path; }
 void set_tick_count(std::uint32_t ticks) { st().ticks = ticks; }
 void fail_file_writes(bool on) { st().fail_writes = on; }
+void hold_workers(bool on) { st().hold_workers = on; }
+int finish_held_workers() {
+  auto held = std::move(st().held);
+  st().held.clear();
+  for (auto& work : held) work();
+  return static_cast<int>(held.size());
+}
 const SoundLog& sound_log() { return st().sound; }
 
 std::string host_path(std::string_view program_path) {
@@ -62,7 +80,17 @@ std::string host_path(std::string_view program_path) {
 
 namespace sys {
 
-std::string executable_path() { return st().executable; }
+// The file name as stored in its folder, found whatever the letter case of
+// the launch path.
+std::string executable_path() {
+  const fs::path launched(st().executable);
+  std::error_code ec;
+  for (const auto& entry : fs::directory_iterator(launched.parent_path(), ec)) {
+    const std::string name = entry.path().filename().string();
+    if (equal_no_case(name, launched.filename().string())) return (launched.parent_path() / name).string();
+  }
+  return st().executable;
+}
 
 bool file_exists(std::string_view path) {
   std::error_code ec;
@@ -87,6 +115,10 @@ bool write_file(std::string_view path, std::string_view bytes) {
 
 bool replace_file(std::string_view path, std::string_view bytes) {
   if (st().fail_writes) return false;
+  std::error_code ec0;
+  // A read-only file is the user's word (also for a test run as root).
+  const auto status = fs::status(host(path), ec0);
+  if (!ec0 && fs::exists(status) && (status.permissions() & fs::perms::owner_write) == fs::perms::none) return false;
   const std::string temp = std::string(path) + ".new";
   if (!write_file(temp, bytes)) return false;
   std::error_code ec;
@@ -139,6 +171,15 @@ void stop_sound() {
   s.playing = false;
 }
 std::optional<std::string> http_get(std::string_view) { return std::nullopt; }
+
+bool run_worker(std::function<void()> work, int) {
+  if (st().hold_workers) {
+    st().held.push_back(std::move(work));
+    return false;
+  }
+  work();
+  return true;
+}
 
 std::uint32_t tick_count() { return st().ticks; }
 void seed_random(std::uint32_t seed) { st().random.seed(seed); }

@@ -5,12 +5,15 @@
 #include <shellapi.h>
 #include <shlobj.h>
 
+#include <functional>
+#include <memory>
 #include <random>
 #include <string>
 
 #include "core/text_codec.h"
 #include "platform/system.h"
 #include "platform/win32/handles.h"
+#include "platform/win32/ui_objects.h"
 #include "platform/win32/wide.h"
 
 namespace orvane::sys {
@@ -23,16 +26,25 @@ std::mt19937& generator() {
 
 }  // namespace
 
+// The path as launched, but with the file name as it is stored in its folder:
+// the letter case of a command line typed as "orvane.exe" does not count.
 std::string executable_path() {
   std::wstring buf(MAX_PATH, L'\0');
   for (;;) {
     const DWORD n = GetModuleFileNameW(nullptr, buf.data(), static_cast<DWORD>(buf.size()));
     if (n < buf.size()) {
       buf.resize(n);
-      return win32::narrow(buf);
+      break;
     }
     buf.resize(buf.size() * 2);
   }
+  WIN32_FIND_DATAW found{};
+  const win32::FindHandle find(FindFirstFileW(buf.c_str(), &found));
+  if (find) {
+    const std::size_t cut = buf.find_last_of(L"\\/");
+    buf = (cut == std::wstring::npos ? std::wstring() : buf.substr(0, cut + 1)) + found.cFileName;
+  }
+  return win32::narrow(buf);
 }
 
 bool file_exists(std::string_view path) {
@@ -75,17 +87,24 @@ bool write_file(std::string_view path, std::string_view bytes) {
 }
 
 bool replace_file(std::string_view path, std::string_view bytes) {
+  const std::wstring target = win32::widen(path);
+  const DWORD attributes = GetFileAttributesW(target.c_str());
+  // A read-only file is the user's word: it is not replaced.
+  if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY)))
+    return false;
   const std::string temp = std::string(path) + ".new";
+  const std::wstring wtemp = win32::widen(temp);
   if (!write_file(temp, bytes)) {
-    DeleteFileW(win32::widen(temp).c_str());
+    DeleteFileW(wtemp.c_str());
     return false;
   }
-  if (!MoveFileExW(win32::widen(temp).c_str(), win32::widen(path).c_str(),
-                   MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
-    DeleteFileW(win32::widen(temp).c_str());
-    return false;
-  }
-  return true;
+  // ReplaceFileW keeps the original's attributes, security and creation time.
+  const bool done =
+      attributes == INVALID_FILE_ATTRIBUTES
+          ? MoveFileExW(wtemp.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != FALSE
+          : ReplaceFileW(target.c_str(), wtemp.c_str(), nullptr, REPLACEFILE_WRITE_THROUGH, nullptr, nullptr) != FALSE;
+  if (!done) DeleteFileW(wtemp.c_str());
+  return done;
 }
 
 bool copy_file(std::string_view from, std::string_view to) {
@@ -119,6 +138,39 @@ bool set_clipboard_text(std::string_view) { return false; }
 std::string registry_read_local_machine(std::string_view, std::string_view) { return {}; }
 bool registry_delete_run_value(std::string_view) { return false; }
 std::optional<std::string> http_get(std::string_view) { return std::nullopt; }
+
+namespace {
+
+DWORD WINAPI worker_main(void* job) {
+  const std::unique_ptr<std::function<void()>> work(static_cast<std::function<void()>*>(job));
+  (*work)();
+  return 0;
+}
+
+}  // namespace
+
+// Waits while the window events run: the window never freezes on the
+// network. A WM_QUIT met on the way ends the wait at once (and is posted
+// again for the event loop).
+bool run_worker(std::function<void()> work, int timeout_ms) {
+  auto* job = new std::function<void()>(std::move(work));
+  win32::File thread(CreateThread(nullptr, 0, worker_main, job, 0, nullptr));
+  if (!thread) {
+    delete job;
+    return false;
+  }
+  const DWORD start = GetTickCount();
+  const DWORD limit = timeout_ms > 0 ? static_cast<DWORD>(timeout_ms) : 0;
+  HANDLE handle = thread.get();
+  for (;;) {
+    const DWORD elapsed = GetTickCount() - start;
+    if (elapsed >= limit) return WaitForSingleObject(handle, 0) == WAIT_OBJECT_0;
+    const DWORD r = MsgWaitForMultipleObjects(1, &handle, FALSE, limit - elapsed, QS_ALLINPUT);
+    if (r == WAIT_OBJECT_0) return true;
+    if (r != WAIT_OBJECT_0 + 1) return false;
+    if (!win32::pump_messages()) return false;
+  }
+}
 
 void play_wave_async(std::string_view wave_bytes) {
   PlaySoundW(reinterpret_cast<LPCWSTR>(wave_bytes.data()), nullptr, SND_MEMORY | SND_ASYNC | SND_NODEFAULT);

@@ -104,21 +104,47 @@ TEST_F(SettingsPane, PastedLineBreaksNeverReachConfigIni) {
   EXPECT_EQ(config, "[general]\r\nautoactivate=yes\r\nautoactivate_min=30 [other] x=1\r\n");
 }
 
-TEST_F(SettingsPane, FailedWriteKeepsTheOldFileAndTheEditorText) {
+// Ways in which Orvane.txt cannot be replaced; each keeps the file, the
+// editor's text and the options, and says that the options were not saved.
+enum class Refusal { WriteFails, ReadOnlyFile };
+
+class FailedSave : public AppTest, public ::testing::WithParamInterface<Refusal> {
+ protected:
+  void open() {
+    start();
+    ASSERT_TRUE(memory::choose_menu_item(app::more_menu(), MainCommand::设置));
+  }
+};
+
+TEST_P(FailedSave, KeepsTheOldFileTheEditorTextAndTheOptions) {
   open();
   const auto before = read("Orvane.txt");
-  type_into_editor("2031年1月1日/新的");
-  memory::fail_file_writes(true);
+  ui::set_text(c(编辑框_设置), "2031年1月1日/新的");
+  memory::click(c(选择框_程序缩至托盘后自动打开));
+  if (GetParam() == Refusal::WriteFails) memory::fail_file_writes(true);
+  if (GetParam() == Refusal::ReadOnlyFile)
+    std::filesystem::permissions(file("Orvane.txt"), std::filesystem::perms::owner_write,
+                                 std::filesystem::perm_options::remove);
   memory::click(c(超级按钮_设置));
   memory::fail_file_writes(false);
   ASSERT_EQ(memory::messages().size(), 1u);
-  EXPECT_NE(memory::messages()[0].text.find("无法保存"), std::string::npos);
+  const std::string message = memory::messages()[0].text;
+  EXPECT_NE(message.find("无法保存"), std::string::npos) << message;
+  EXPECT_NE(message.find("选项也未保存"), std::string::npos) << message;
   EXPECT_EQ(memory::messages()[0].title, "Kelu软件之倒计时牌");
+  EXPECT_EQ(memory::message_owners()[0], app::main_window);
   EXPECT_EQ(read("Orvane.txt"), before);
+  EXPECT_FALSE(exists("Orvane.txt.new"));
   EXPECT_EQ(text_of(编辑框_设置), "2031年1月1日/新的");
   EXPECT_TRUE(ui::is_visible(c(外形框_设置)));
-  EXPECT_FALSE(exists("config.ini")) << "nothing of the save happens";
+  EXPECT_FALSE(exists("config.ini")) << "the options are not written either";
+  if (GetParam() == Refusal::ReadOnlyFile) {
+    const auto perms = std::filesystem::status(file("Orvane.txt")).permissions();
+    EXPECT_EQ(perms & std::filesystem::perms::owner_write, std::filesystem::perms::none) << "still read-only";
+  }
 }
+
+INSTANTIATE_TEST_SUITE_P(Refusals, FailedSave, ::testing::Values(Refusal::WriteFails, Refusal::ReadOnlyFile));
 
 TEST_F(SettingsPane, CharacterWithoutGbkFormIsReportedWithItsLine) {
   open();

@@ -87,6 +87,25 @@ TEST_P(NameCheck, AnyOtherNameEndsTheProgramWithoutCreatingAnything) {
   EXPECT_FALSE(memory::tray_icon(app::main_window).present);
 }
 
+// The name that counts is the file's own, as stored in its folder, not the
+// spelling of the command that started it.
+TEST_F(StartSequence, NameCheckReadsTheFileNameNotTheLaunchSpelling) {
+  write("Orvane.exe", "");
+  memory::set_executable_path((dir_ / "orvane.exe").string());
+  start();
+  EXPECT_TRUE(memory::messages().empty());
+  EXPECT_TRUE(exists("Orvane.txt"));
+}
+
+TEST_F(StartSequence, FileActuallyNamedInLowerCaseIsRefused) {
+  write("orvane.exe", "");
+  memory::set_executable_path((dir_ / "Orvane.exe").string());
+  EXPECT_FALSE(program::start_program());
+  ASSERT_EQ(memory::messages().size(), 1u);
+  EXPECT_EQ(memory::messages()[0].text, "程序名已固定为 Orvane.exe ，请勿修改");
+  EXPECT_FALSE(exists("Orvane.txt"));
+}
+
 INSTANTIATE_TEST_SUITE_P(Names, NameCheck,
                          ::testing::Values("orvane.exe", "Orvane.EXE", "Orvane (2).exe", "Orvane.exe.exe"));
 
