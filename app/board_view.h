@@ -1,7 +1,18 @@
 // The board: the event list file shown as countdowns in 编辑框_显示.
 #pragma once
 
+#include <cstddef>
+#include <string>
+#include <string_view>
+
 namespace orvane::app {
+
+// A board line longer than this many characters is shown cut, with a mark
+// saying so; the event list file keeps the whole line.
+inline constexpr std::size_t kMaxBoardLineChars = 4096;
+inline constexpr std::string_view kCutMark = "……（此行过长，只显示前 4096 个字）";
+// The board as shown: every line within kMaxBoardLineChars characters.
+std::string bounded_for_display(std::string board);
 
 // Reads the event list file and replaces the board with its countdowns. A
 // call while a rebuild runs (a tick dispatched from inside it) does nothing:

@@ -1,4 +1,5 @@
 // Title clock, board refresh and font size of the main window.
+#include "app/board_view.h"
 #include "app_fixture.h"
 #include "core/board.h"
 
@@ -68,6 +69,54 @@ TEST_F(MainWindow, TitleStripDragsTheWindowAndMoreOpensTheMenu) {
   EXPECT_TRUE(ui::is_minimised(app::main_window));
   for (app::MainControl button : {窗口更多按钮, 窗口最小化按钮, 窗口关闭按钮})
     EXPECT_FALSE(memory::tooltip(c(button)).empty()) << static_cast<int>(button);
+}
+
+}  // namespace
+}  // namespace orvane::testing
+
+namespace orvane::testing {
+namespace {
+
+struct BoundCase {
+  std::string board;
+  std::string shown;
+};
+
+class BoardBound : public ::testing::TestWithParam<BoundCase> {};
+
+TEST_P(BoardBound, CutsOnlyTheLinesThatAreTooLong) {
+  EXPECT_EQ(app::bounded_for_display(GetParam().board), GetParam().shown);
+}
+
+const std::string kLongest(app::kMaxBoardLineChars, 'a');
+const std::string kWideLongest = [] {
+  std::string s;
+  for (std::size_t i = 0; i < app::kMaxBoardLineChars; ++i) s += "字";
+  return s;
+}();
+const std::string kMark(app::kCutMark);
+
+INSTANTIATE_TEST_SUITE_P(
+    Lines, BoardBound,
+    ::testing::Values(BoundCase{"", ""}, BoundCase{"a\r\nb", "a\r\nb"}, BoundCase{kLongest, kLongest},
+                      BoundCase{kLongest + "b", kLongest + kMark},
+                      // Characters count, not bytes: 4096 Chinese characters fit.
+                      BoundCase{kWideLongest, kWideLongest}, BoundCase{kWideLongest + "字", kWideLongest + kMark},
+                      BoundCase{"x\r\n" + kLongest + "bb\r\ny\r\n", "x\r\n" + kLongest + kMark + "\r\ny\r\n"},
+                      BoundCase{kLongest + "b\r\n" + kLongest + "c", kLongest + kMark + "\r\n" + kLongest + kMark},
+                      BoundCase{std::string(100000, '\r'), std::string(app::kMaxBoardLineChars, '\r') + kMark}),
+    [](const auto& case_info) { return "Case" + std::to_string(case_info.index); });
+
+TEST_F(MainWindow, HugeEventLineIsShownCutAndKeptInTheFile) {
+  const std::string list = "2040年1月1日/" + std::string(100000, 'x') + "\r\n2041年1月1日/短的";
+  write_gbk("Orvane.txt", list);
+  start();
+  const std::string board = text_of(编辑框_显示);
+  EXPECT_LT(board.size(), 10000u);
+  EXPECT_NE(board.find(app::kCutMark), std::string::npos);
+  EXPECT_NE(board.find("/短的"), std::string::npos);
+  EXPECT_TRUE(board.ends_with("共 2 条"));
+  EXPECT_EQ(read_utf8("Orvane.txt"), list) << "the file is never cut";
 }
 
 }  // namespace
