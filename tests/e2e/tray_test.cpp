@@ -61,8 +61,9 @@ bool drain(HWND main, HWND title) {
 }
 
 // GDI objects of a process. Wine answers GetGuiResources with "not
-// implemented"; there the process's GDI handle table (PEB offset 0x94, Wine's
-// 24-byte entries, type byte at offset 14) is counted instead.
+// implemented"; there the process's GDI handle table (PEB offset 0x94, 0xF8 in
+// 64-bit processes; Wine's 24-byte entries, type byte at offset 14) is counted
+// instead.
 struct GuiCounts {
   long gdi = -1, user = -1;  // -1: cannot be measured here
 };
@@ -75,9 +76,15 @@ long wine_gdi_objects(HANDLE process) {
   PROCESS_BASIC_INFORMATION info{};
   ULONG got_info = 0;
   if (query(process, ProcessBasicInformation, &info, sizeof info, &got_info) != 0) return -1;
+#ifdef _WIN64
+  constexpr std::size_t kTableOffset = 0xF8;
+  std::uint64_t table = 0;
+#else
+  constexpr std::size_t kTableOffset = 0x94;
   std::uint32_t table = 0;
+#endif
   SIZE_T got = 0;
-  if (!ReadProcessMemory(process, reinterpret_cast<const char*>(info.PebBaseAddress) + 0x94, &table,
+  if (!ReadProcessMemory(process, reinterpret_cast<const char*>(info.PebBaseAddress) + kTableOffset, &table,
                          sizeof table, &got) ||
       table == 0)
     return -1;
