@@ -7,8 +7,10 @@ packages=(
   cmake make g++ git
   googletest libgtest-dev libgmock-dev libbenchmark-dev libssl-dev
   clang libclang-rt-14-dev
-  g++-mingw-w64-i686-posix
-  wine wine32:i386
+  g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix
+  # wine32 runs the 32-bit program where the kernel runs 32-bit programs; wine64 and
+  # the x86_64 compiler run the end-to-end tests on a 64-bit build where it cannot.
+  wine wine32:i386 wine64
   xvfb xauth x11-utils fonts-wqy-microhei imagemagick
 )
 

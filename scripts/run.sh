@@ -7,29 +7,32 @@ cd "$(dirname "${BASH_SOURCE[0]}")/.."
 
 bash scripts/install-deps.sh
 
-echo "== Building Orvane.exe (build/win32)"
-cmake -S . -B build/win32 -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake >/dev/null
-cmake --build build/win32 -j2 --target Orvane
+# The 32-bit build where 32-bit programs run, else the 64-bit build of the same
+# sources under wine64 (see scripts/wine-env.sh).
+# shellcheck source=SCRIPTDIR/wine-env.sh
+source scripts/wine-env.sh
+build=${ORVANE_WIN_BUILD#"$PWD"/}
+echo "== Wine mode $ORVANE_WINE_ARCH: $ORVANE_WINE_REASON"
+echo "== Building Orvane.exe ($build)"
+cmake -S . -B "$build" -DCMAKE_TOOLCHAIN_FILE="${ORVANE_WIN_TOOLCHAIN#"$PWD"/}" >/dev/null
+cmake --build "$build" -j2 --target Orvane
 
 # The program keeps its files beside itself: give it a directory of its own.
 mkdir -p build/run
-cp build/win32/Orvane.exe build/run/Orvane.exe
-
-# shellcheck source=SCRIPTDIR/wine-env.sh
-source scripts/wine-env.sh
+cp "$build/Orvane.exe" build/run/Orvane.exe
 
 if orvane_display_usable; then
   orvane_wine_prefix
   echo "== Running build/run/Orvane.exe on $DISPLAY"
   cd build/run
-  wine Orvane.exe
+  orvane_wine Orvane.exe
   exit 0
 fi
 
 orvane_display
 orvane_wine_prefix
 echo "== Running build/run/Orvane.exe on Xvfb ($DISPLAY)"
-(cd build/run && exec wine Orvane.exe) &
+(cd build/run && exec "$ORVANE_WINE" Orvane.exe) &
 program=$!
 
 # Wait for the main window to be mapped (up to 30 s), then give it a moment to paint.

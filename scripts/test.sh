@@ -41,13 +41,21 @@ skip_stage() {
 }
 
 native_build() {
-  cmake -S . -B build/native
+  cmake -S . -B build/native -DORVANE_WERROR=ON
   cmake --build build/native -j2
 }
 
+# The product: 32-bit Windows, what is shipped. Built in every mode.
 windows_build() {
-  cmake -S . -B build/win32 -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake
+  cmake -S . -B build/win32 -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake -DORVANE_WERROR=ON
   cmake --build build/win32 -j2
+  echo "Orvane.exe (i686, stripped): $(stat -c %s build/win32/Orvane.exe) bytes"
+}
+
+# The same sources for 64-bit Windows, for end-to-end tests under wine64.
+windows64_build() {
+  cmake -S . -B build/win64 -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-x86_64.cmake -DORVANE_WERROR=ON
+  cmake --build build/win64 -j2
 }
 
 run_stage "Dependencies" bash scripts/install-deps.sh
@@ -63,11 +71,30 @@ else
 fi
 
 run_stage "Windows build" windows_build
-if ((stage_rc == 0)); then
-  # The tests get a private Xvfb screen (not the desktop of whoever runs them),
-  # made in this shell so that it lasts until the end.
-  # shellcheck source=SCRIPTDIR/wine-env.sh
-  source scripts/wine-env.sh
+windows_rc=$stage_rc
+
+# The end-to-end mode: the 32-bit build under wine where 32-bit programs run,
+# else a 64-bit build of the same sources under wine64 (see scripts/wine-env.sh).
+# The tests get a private Xvfb screen (not the desktop of whoever runs them),
+# made in this shell so that it lasts until the end.
+# shellcheck source=SCRIPTDIR/wine-env.sh
+source scripts/wine-env.sh
+header "End-to-end mode"
+echo "End-to-end mode: $ORVANE_WINE_ARCH: $ORVANE_WINE_REASON"
+echo "  build ${ORVANE_WIN_BUILD#"$PWD"/}, prefix ${WINEPREFIX#"$PWD"/}, loader $ORVANE_WINE"
+summary+=("$(printf '%-26s %5s    %s' "End-to-end mode" - "$ORVANE_WINE_ARCH: $ORVANE_WINE_REASON")")
+if [[ $ORVANE_WINE_ARCH == win32 ]]; then
+  e2e_stage="End-to-end tests (Wine)"
+  e2e_rc=$windows_rc
+  e2e_why="the Windows build failed"
+else
+  e2e_stage="End-to-end tests (wine64)"
+  run_stage "Windows build (64-bit)" windows64_build
+  e2e_rc=$stage_rc
+  e2e_why="the 64-bit Windows build failed"
+fi
+
+if ((e2e_rc == 0)); then
   unset DISPLAY
   header "Display"
   display_start=$SECONDS
@@ -75,17 +102,17 @@ if ((stage_rc == 0)); then
     summary+=("$(printf '%-26s %5d s  passed (%s)' "Display" $((SECONDS - display_start)) "$DISPLAY")")
     run_stage "Wine prefix" orvane_wine_prefix
     if ((stage_rc == 0)); then
-      run_stage "End-to-end tests (Wine)" ctest --test-dir build/win32 --output-on-failure
+      run_stage "$e2e_stage" ctest --test-dir "$ORVANE_WIN_BUILD" --output-on-failure
     else
-      skip_stage "End-to-end tests (Wine)" "no Wine prefix"
+      skip_stage "$e2e_stage" "no Wine prefix"
     fi
   else
     failed+=("Display")
     summary+=("$(printf '%-26s %5d s  FAILED' "Display" $((SECONDS - display_start)))")
-    skip_stage "End-to-end tests (Wine)" "no display"
+    skip_stage "$e2e_stage" "no display"
   fi
 else
-  skip_stage "End-to-end tests (Wine)" "the Windows build failed"
+  skip_stage "$e2e_stage" "$e2e_why"
 fi
 
 if [[ -f scripts/fuzz.sh ]]; then
