@@ -48,6 +48,15 @@ constexpr ui::ControlDesign kControls[] = {
     {ROW(标签_设置下广告), Label, IN(外形框_设置), 0, 410, 556, 16, "淘宝淘实惠", 0},
 
     {ROW(外形框_万年历), ShapeBox, kWindow, 16, 861, 384, 331, "", kHidden},
+    {ROW(标签_万年历标题栏), Label, IN(外形框_万年历), 0, 0, 372, 16, "万年历", kRaised},
+    {ROW(标签6), Label, IN(外形框_万年历), 372, 0, 12, 16, "×", kRaised | kCentred},
+    {ROW(农历月历1), Custom, IN(外形框_万年历), 9, 25, 365, 262, "", 0},
+    {ROW(农历标签), Label, IN(外形框_万年历), 112, 291, 48, 20, "农历", kCentred},
+    {ROW(标签5), Label, IN(外形框_万年历), 160, 291, 8, 20, "|", kCentred},
+    {ROW(公历标签1), Label, IN(外形框_万年历), 168, 291, 48, 20, "今天", kCentred},
+    {ROW(标签8), Label, IN(外形框_万年历), 216, 291, 8, 20, "|", kCentred},
+    {ROW(公历标签), Label, IN(外形框_万年历), 224, 291, 48, 20, "公历", kCentred},
+    {ROW(标签_万年历广告), Label, IN(外形框_万年历), 0, 313, 384, 16, "淘宝淘实惠", 0},
 
     {ROW(窗口更多按钮), PictureButton, kWindow, 8, 8, 21, 17, "更多", 0},
     {ROW(窗口最小化按钮), PictureButton, kWindow, 43, 8, 20, 17, "最小化", 0},
@@ -78,21 +87,11 @@ constexpr ui::TimerDesign kTimers[] = {
 
 constexpr ui::MenuItemDesign kMoreMenuItems[] = {
     // level, command, text, flags
-    {0, CMD(设置), 0},
-    {0, 0, "-", ui::kSeparator},
-    {0, CMD(万年历), 0},
-    {0, 0, "-", ui::kSeparator},
-    {0, CMD(日期间隔计算器), 0},
-    {0, 0, "-", ui::kSeparator},
-    {0, 0, "备份恢复", 0},
-    {1, CMD(备份), 0},
-    {1, 0, "-", ui::kSeparator},
-    {1, CMD(恢复), 0},
-    {0, 0, "-", ui::kSeparator},
-    {0, CMD(检查更新), 0},
-    {0, 0, "-", ui::kSeparator},
-    {0, CMD(淘宝搜索框), 0},
-    {0, 0, "-", ui::kSeparator},
+    {0, CMD(设置), 0},           {0, 0, "-", ui::kSeparator}, {0, CMD(万年历), 0},
+    {0, 0, "-", ui::kSeparator}, {0, CMD(日期间隔计算器), 0}, {0, 0, "-", ui::kSeparator},
+    {0, 0, "备份恢复", 0},       {1, CMD(备份), 0},           {1, 0, "-", ui::kSeparator},
+    {1, CMD(恢复), 0},           {0, 0, "-", ui::kSeparator}, {0, CMD(检查更新), 0},
+    {0, 0, "-", ui::kSeparator}, {0, CMD(淘宝搜索框), 0},     {0, 0, "-", ui::kSeparator},
     {0, CMD(淘宝淘实惠), 0},
 };
 

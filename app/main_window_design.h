@@ -37,6 +37,15 @@ enum class MainControl : int {
   标签_设置下广告,
   // The calendar pane.
   外形框_万年历,
+  标签_万年历标题栏,
+  标签6,
+  农历月历1,
+  农历标签,
+  标签5,
+  公历标签1,
+  标签8,
+  公历标签,
+  标签_万年历广告,
   // The title strip's buttons and switch.
   窗口更多按钮,
   窗口最小化按钮,

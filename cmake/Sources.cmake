@@ -21,6 +21,12 @@ set(ORVANE_APP_SOURCES
   app/main_window_design.cpp
   app/settings_pane.cpp
   app/start_up.cpp
+  calendar/calendar_pane.cpp
+  calendar/date_calculator.cpp
+  calendar/date_calculator_design.cpp
+  calendar/lunar_date.cpp
+  calendar/month_calendar.cpp
+  calendar/solar_term.cpp
   tray/alert_sound.cpp
   tray/expiry_alerts.cpp
   tray/main_window_tray.cpp

@@ -12,9 +12,11 @@ std::string design_fault(const WindowDesign& design) {
     const ControlDesign& c = design.controls[i];
     if (c.id != static_cast<int>(i)) return where + "control \"" + c.name + "\" is out of order";
     if (c.container == kNoContainer) continue;
-    if (c.container < 0 || c.container >= c.id ||
-        design.controls[static_cast<std::size_t>(c.container)].kind != Kind::ShapeBox)
-      return where + "control \"" + c.name + "\" lies in no earlier shape box";
+    if (c.container < 0 || c.container >= c.id)
+      return where + "control \"" + c.name + "\" lies in no earlier box";
+    const Kind holder = design.controls[static_cast<std::size_t>(c.container)].kind;
+    if (holder != Kind::ShapeBox && holder != Kind::GroupBox)
+      return where + "control \"" + c.name + "\" lies in no earlier box";
   }
   for (std::size_t i = 0; i < design.timers.size(); ++i)
     if (design.timers[i].id != static_cast<int>(i))

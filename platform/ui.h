@@ -47,7 +47,7 @@ struct ControlDesign {
   int id;  // the row's number in the window's control enum
   const char* name;
   Kind kind;
-  int container;  // id of the holding shape box, or kNoContainer
+  int container;  // id of the holding shape box or group box, or kNoContainer
   int left, top, width, height;
   const char* text;
   unsigned flags;
@@ -257,11 +257,13 @@ void on_mouse(Control c, std::function<void(const MouseEvent&)> h);
 enum class Key { Left, Right, Up, Down, PageUp, PageDown, Home, End, Other };
 void on_key(Control c, std::function<void(Key)> h);
 
-// Date boxes and the HTML view (used by the calendar tools and the
-// information windows, which bring their implementations).
+// Date boxes hold a date-time value (days since 1899-12-30, whole seconds)
+// that the user edits field by field. The format uses yyyy, MM, dd, HH, mm
+// and ss for the fields; every other character is shown as it stands.
 void set_date_format(Control date_box, std::string_view format);
 void set_date_value(Control date_box, double date_time);
 double date_value(Control date_box);
+// The HTML view (the information windows bring its implementation).
 void navigate(Control html_view, std::string_view file_path);
 
 // --- Timers ---------------------------------------------------------------

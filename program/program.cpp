@@ -3,6 +3,8 @@
 
 #include "app/main_window.h"
 #include "app/settings_pane.h"
+#include "calendar/calendar_pane.h"
+#include "calendar/date_calculator.h"
 #include "tray/main_window_tray.h"
 
 namespace orvane::program {
@@ -11,6 +13,8 @@ bool start_program() {
   app::main_window = ui::load_window(app::kMainWindowDesign);
   app::connect_main_window();
   app::connect_settings_pane();
+  calendar::connect_calendar_pane();
+  calendar::connect_date_calculator_openers();
   tray::connect_tray();
   return app::run_start_sequence();
 }
@@ -18,6 +22,7 @@ bool start_program() {
 int run_program() {
   const int code = start_program() ? ui::run_event_loop() : 0;
   // The exit clean-up: the tray icon and the windows go with the program.
+  ui::destroy_window(calendar::date_calculator_window());
   ui::destroy_window(app::main_window);
   return code;
 }

@@ -106,6 +106,7 @@ std::string tooltip(ui::Control c);
 int brought_to_front(ui::Window w);   // how often
 int set_text_count(ui::Control c);    // how often the text was replaced
 bool scrolled_to_end(ui::Control c);  // caret at the end after the last replace
+std::string date_format(ui::Control date_box);
 // The owner of each message box shown, in order.
 const std::vector<ui::Window>& message_owners();
 

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "core/date_time.h"
 #include "platform/memory/memory_backend.h"
 #include "platform/memory/memory_state.h"
 #include "platform/ui.h"
@@ -31,6 +32,8 @@ struct ControlRec {
   std::function<void(ui::Canvas&)> paint;
   std::function<void(const ui::MouseEvent&)> mouse;
   std::function<void(ui::Key)> key;
+  double date = 0;
+  std::string date_format;
 };
 
 struct TimerRec {
@@ -169,7 +172,8 @@ void type_char(ui::Control c, char32_t ch) {
   if (ch == 0x1B) return;  // Esc does nothing in an edit box
   if (ch >= 0x20 && r->filter && !r->filter(ch)) return;
   if (ch == 0x08) {
-    while (!r->text.empty() && (static_cast<unsigned char>(r->text.back()) & 0xC0) == 0x80) r->text.pop_back();
+    while (!r->text.empty() && (static_cast<unsigned char>(r->text.back()) & 0xC0) == 0x80)
+      r->text.pop_back();
     if (!r->text.empty()) r->text.pop_back();
     return;
   }
@@ -280,6 +284,10 @@ int set_text_count(ui::Control c) {
   ControlRec* r = rec(c);
   return r ? r->text_sets : 0;
 }
+std::string date_format(ui::Control c) {
+  ControlRec* r = rec(c);
+  return r ? r->date_format : std::string();
+}
 bool scrolled_to_end(ui::Control c) {
   ControlRec* r = rec(c);
   return r && r->at_end;
@@ -310,6 +318,8 @@ Window load_window(const WindowDesign& design, Window owner) {
     c.visible = (d.flags & kHidden) == 0;
     c.rect = Rect{d.left, d.top, d.width, d.height};
     if (d.kind == Kind::PictureButton) c.tooltip = c.text;
+    // A date box starts at the moment it is made, as the system's picker does.
+    if (d.kind == Kind::DateBox) c.date = to_date_time(to_civil(current_date_time()));
     w.controls.push_back(std::move(c));
   }
   for (const TimerDesign& t : design.timers) w.timers.push_back(TimerRec{t.period > 0 ? t.period : 0, {}});
@@ -468,9 +478,21 @@ void on_mouse(Control c, std::function<void(const MouseEvent&)> h) {
 void on_key(Control c, std::function<void(Key)> h) {
   if (ControlRec* r = rec(c)) r->key = std::move(h);
 }
-void set_date_format(Control, std::string_view) {}
-void set_date_value(Control, double) {}
-double date_value(Control) { return 0; }
+void set_date_format(Control c, std::string_view format) {
+  ControlRec* r = rec(c);
+  require(!r || r->kind == Kind::DateBox, "not a date box");
+  if (r) r->date_format = format;
+}
+void set_date_value(Control c, double date_time) {
+  ControlRec* r = rec(c);
+  require(!r || r->kind == Kind::DateBox, "not a date box");
+  if (r) r->date = to_date_time(to_civil(date_time));  // whole seconds, like the picker
+}
+double date_value(Control c) {
+  ControlRec* r = rec(c);
+  require(!r || r->kind == Kind::DateBox, "not a date box");
+  return r ? r->date : 0;
+}
 void navigate(Control, std::string_view) {}
 
 void set_period(Timer t, int ms) {
@@ -488,7 +510,8 @@ void on_command(Window w, int command, Handler h) {
   if (WindowRec* r = rec(w)) r->commands[command] = std::move(h);
 }
 void set_menu_checked(Menu m, int command, bool on) {
-  if (MenuItemRec* it = item(m, command)) it->flags = on ? (it->flags | kItemChecked) : (it->flags & ~kItemChecked);
+  if (MenuItemRec* it = item(m, command))
+    it->flags = on ? (it->flags | kItemChecked) : (it->flags & ~kItemChecked);
 }
 bool is_menu_checked(Menu m, int command) {
   MenuItemRec* it = item(m, command);
@@ -524,7 +547,8 @@ Answer message_box(Window owner, std::string_view t, std::string_view title, But
   State& s = st();
   s.messages.push_back(memory::Message{std::string(t), std::string(title), buttons});
   s.message_owners.push_back(owner);
-  if (s.answers.empty()) return buttons == Buttons::Ok || buttons == Buttons::OkCancel ? Answer::Ok : Answer::Yes;
+  if (s.answers.empty())
+    return buttons == Buttons::Ok || buttons == Buttons::OkCancel ? Answer::Ok : Answer::Yes;
   const Answer a = s.answers.front();
   s.answers.pop_front();
   return a;

@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <string>
 
+#include "core/date_time.h"
 #include "platform/win32/ui_objects.h"
 #include "platform/win32/wide.h"
 
@@ -70,6 +71,41 @@ ui::Key key_of(WPARAM vk) {
       return ui::Key::End;
   }
   return ui::Key::Other;
+}
+
+// A group box that holds controls passes their notifications on, as a pane does.
+LRESULT CALLBACK group_proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR, DWORD_PTR) {
+  LRESULT result = 0;
+  if (dispatch_child_notification(msg, wp, lp, result)) return result;
+  switch (msg) {
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORBTN:
+      return SendMessageW(GetAncestor(hwnd, GA_ROOT), msg, wp, lp);
+    case WM_NCDESTROY:
+      RemoveWindowSubclass(hwnd, group_proc, 1);
+      break;
+  }
+  return DefSubclassProc(hwnd, msg, wp, lp);
+}
+
+// The date-time picker's format: field letters pass, every other run of
+// characters is quoted so that it shows as it stands.
+std::wstring picker_format(std::string_view format) {
+  static constexpr std::wstring_view kFieldLetters = L"yMdHhmstg";
+  std::wstring out;
+  bool quoted = false;
+  for (wchar_t ch : widen(format)) {
+    const bool field = kFieldLetters.find(ch) != std::wstring_view::npos;
+    if (field == quoted) {
+      out += L'\'';
+      quoted = !quoted;
+    }
+    if (ch == L'\'') out += L'\'';  // a quote inside a quoted run is doubled
+    out += ch;
+  }
+  if (quoted) out += L'\'';
+  return out;
 }
 
 void send_mouse(ControlRec* r, ui::Mouse what, ui::Point at, int wheel = 0) {
@@ -217,7 +253,8 @@ HWND create_control(const ui::ControlDesign& d, HWND parent, ControlRec* rec) {
       break;
     case Kind::GroupBox:
       cls = L"BUTTON";
-      style |= BS_GROUPBOX;
+      style |= BS_GROUPBOX | WS_CLIPCHILDREN;
+      ex = WS_EX_CONTROLPARENT;
       break;
     case Kind::DateBox:
       cls = DATETIMEPICK_CLASSW;
@@ -238,6 +275,9 @@ HWND create_control(const ui::ControlDesign& d, HWND parent, ControlRec* rec) {
     SetWindowSubclass(h, edit_proc, 1, 0);
   }
   if (d.kind == Kind::CheckBox && (d.flags & ui::kChecked)) SendMessageW(h, BM_SETCHECK, BST_CHECKED, 0);
+  if (d.kind == Kind::GroupBox) SetWindowSubclass(h, group_proc, 1, 0);
+  if (d.kind == Kind::DateBox)
+    ui::set_date_value(ui::Control{rec->owner->index, rec->index}, current_date_time());
   return h;
 }
 
@@ -332,9 +372,9 @@ void set_tooltip(Control c, std::string_view t) {
   if (!r) return;
   WindowObject* w = r->owner;
   if (!w->tooltip)
-    w->tooltip = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
-                                 CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, w->hwnd, nullptr,
-                                 instance(), nullptr);
+    w->tooltip = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
+                                 WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT, CW_USEDEFAULT,
+                                 CW_USEDEFAULT, CW_USEDEFAULT, w->hwnd, nullptr, instance(), nullptr);
   std::wstring wt = widen(t);
   TTTOOLINFOW ti{};
   ti.cbSize = sizeof ti;
@@ -393,10 +433,40 @@ void on_key(Control c, std::function<void(Key)> h) {
   if (ControlRec* r = record(c)) r->key = std::move(h);
 }
 
-// Date boxes and the HTML view come with the features that use them.
-void set_date_format(Control, std::string_view) {}
-void set_date_value(Control, double) {}
-double date_value(Control) { return 0; }
+void set_date_format(Control c, std::string_view format) {
+  ControlRec* r = record(c);
+  if (!r || r->kind != Kind::DateBox) return;
+  const std::wstring f = picker_format(format);
+  if (!SendMessageW(r->hwnd, DTM_SETFORMATW, 0, reinterpret_cast<LPARAM>(f.c_str())))
+    log_failure("DTM_SETFORMAT " + r->name);
+}
+
+void set_date_value(Control c, double date_time) {
+  ControlRec* r = record(c);
+  if (!r || r->kind != Kind::DateBox) return;
+  const CivilTime t = to_civil(date_time);
+  SYSTEMTIME st{};
+  st.wYear = static_cast<WORD>(t.year);
+  st.wMonth = static_cast<WORD>(t.month);
+  st.wDay = static_cast<WORD>(t.day);
+  st.wHour = static_cast<WORD>(t.hour);
+  st.wMinute = static_cast<WORD>(t.minute);
+  st.wSecond = static_cast<WORD>(t.second);
+  // The picker works out the weekday itself; a moment it cannot hold (before
+  // 1601) leaves the old value.
+  if (!SendMessageW(r->hwnd, DTM_SETSYSTEMTIME, GDT_VALID, reinterpret_cast<LPARAM>(&st)))
+    log_failure("DTM_SETSYSTEMTIME " + r->name);
+}
+
+double date_value(Control c) {
+  ControlRec* r = record(c);
+  if (!r || r->kind != Kind::DateBox) return 0;
+  SYSTEMTIME st{};
+  if (SendMessageW(r->hwnd, DTM_GETSYSTEMTIME, 0, reinterpret_cast<LPARAM>(&st)) != GDT_VALID) return 0;
+  return to_date_time(CivilTime{st.wYear, st.wMonth, st.wDay, st.wHour, st.wMinute, st.wSecond});
+}
+
+// The HTML view comes with the feature that uses it.
 void navigate(Control, std::string_view) {}
 
 }  // namespace orvane::ui

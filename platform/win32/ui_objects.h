@@ -79,6 +79,9 @@ MenuRec* record(ui::Menu m);
 ControlRec* record_of(HWND control_hwnd);
 
 HINSTANCE instance();
+// A failed system call that the program goes on without; for a debugger or
+// WINEDEBUG=+debugstr.
+void log_failure(std::string_view what);
 // Runs a handler through a copy: it may replace itself.
 void run(const ui::Handler& h);
 

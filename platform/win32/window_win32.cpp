@@ -39,6 +39,12 @@ LRESULT CALLBACK window_proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
 
 HINSTANCE instance() { return GetModuleHandleW(nullptr); }
 
+void log_failure(std::string_view what) {
+  const std::wstring line =
+      widen("Orvane: " + std::string(what) + " failed, error " + std::to_string(GetLastError()) + "\n");
+  OutputDebugStringW(line.c_str());
+}
+
 void run(const ui::Handler& h) {
   if (h) {
     ui::Handler copy = h;
@@ -110,8 +116,8 @@ bool dispatch_child_notification(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result
     case WM_COMMAND: {
       ControlRec* r = record_of(reinterpret_cast<HWND>(lp));
       if (!r) return false;
-      if (HIWORD(wp) == BN_CLICKED &&
-          (r->kind == ui::Kind::Button || r->kind == ui::Kind::CheckBox || r->kind == ui::Kind::PictureButton))
+      if (HIWORD(wp) == BN_CLICKED && (r->kind == ui::Kind::Button || r->kind == ui::Kind::CheckBox ||
+                                       r->kind == ui::Kind::PictureButton))
         run(r->click);
       result = 0;
       return true;
@@ -210,10 +216,11 @@ Window load_window(const WindowDesign& design, Window owner) {
   if (design.flags & kLayered) ex |= WS_EX_LAYERED;
   WindowObject* owner_obj = object(owner);
   const std::wstring caption_text = widen(design.caption ? design.caption : "");
-  CreateWindowExW(ex, kWindowClass, caption_text.c_str(), WS_POPUP | WS_CLIPCHILDREN | WS_SYSMENU | WS_MINIMIZEBOX,
-                  0, 0, design.width, design.height, owner_obj ? owner_obj->hwnd : nullptr, nullptr, instance(),
-                  obj);
-  if (!obj->hwnd) design_failure(std::string(design.name) + ": CreateWindowEx " + std::to_string(GetLastError()));
+  CreateWindowExW(ex, kWindowClass, caption_text.c_str(),
+                  WS_POPUP | WS_CLIPCHILDREN | WS_SYSMENU | WS_MINIMIZEBOX, 0, 0, design.width, design.height,
+                  owner_obj ? owner_obj->hwnd : nullptr, nullptr, instance(), obj);
+  if (!obj->hwnd)
+    design_failure(std::string(design.name) + ": CreateWindowEx " + std::to_string(GetLastError()));
   if (design.flags & kLayered) SetLayeredWindowAttributes(obj->hwnd, 0, 255, LWA_ALPHA);
 
   for (const ControlDesign& d : design.controls) {
@@ -223,11 +230,13 @@ Window load_window(const WindowDesign& design, Window owner) {
     c->kind = d.kind;
     c->flags = d.flags;
     c->owner = obj;
-    HWND parent = d.container == kNoContainer ? obj->hwnd : obj->controls[static_cast<std::size_t>(d.container)]->hwnd;
+    HWND parent =
+        d.container == kNoContainer ? obj->hwnd : obj->controls[static_cast<std::size_t>(d.container)]->hwnd;
     ControlRec* rec = c.get();
     obj->controls.push_back(std::move(c));
     if (!create_control(d, parent, rec))
-      design_failure(std::string(design.name) + "/" + d.name + ": CreateWindowEx " + std::to_string(GetLastError()));
+      design_failure(std::string(design.name) + "/" + d.name + ": CreateWindowEx " +
+                     std::to_string(GetLastError()));
   }
   // Later rows of the design lie above earlier ones.
   for (auto& c : obj->controls)
@@ -235,7 +244,8 @@ Window load_window(const WindowDesign& design, Window owner) {
   for (const TimerDesign& t : design.timers) obj->timers.push_back(TimerRec{t.name, 0, {}});
   for (const MenuDesign& m : design.menus) {
     MenuRec menu;
-    for (const MenuItemDesign& it : m.items) menu.items.push_back(MenuItemRec{it.level, it.command, it.text, it.flags});
+    for (const MenuItemDesign& it : m.items)
+      menu.items.push_back(MenuItemRec{it.level, it.command, it.text, it.flags});
     obj->menus.push_back(std::move(menu));
   }
   // A timer runs from the start with its designed period.
@@ -301,13 +311,18 @@ std::string caption(Window w) {
 
 void set_topmost(Window w, bool on) {
   if (WindowObject* r = object(w))
-    SetWindowPos(r->hwnd, on ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    SetWindowPos(r->hwnd, on ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
+                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
 void set_opacity(Window w, int alpha) {
   if (WindowObject* r = object(w)) {
     SetWindowLongPtrW(r->hwnd, GWL_EXSTYLE, GetWindowLongPtrW(r->hwnd, GWL_EXSTYLE) | WS_EX_LAYERED);
-    SetLayeredWindowAttributes(r->hwnd, 0, static_cast<BYTE>(alpha < 0 ? 0 : alpha > 255 ? 255 : alpha), LWA_ALPHA);
+    SetLayeredWindowAttributes(r->hwnd, 0,
+                               static_cast<BYTE>(alpha < 0     ? 0
+                                                 : alpha > 255 ? 255
+                                                               : alpha),
+                               LWA_ALPHA);
   }
 }
 

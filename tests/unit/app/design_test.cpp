@@ -36,6 +36,8 @@ const ui::ControlDesign kSoundControls[] = {kPane, kDrawn};
 const ui::ControlDesign kBadOrder[] = {kPane, kOutOfOrder};
 const ui::ControlDesign kNotInAShape[] = {kPane, {1, "label", Label, 0, 0, 0, 10, 10, "", 0}, kInTheLabel};
 const ui::ControlDesign kForwardContainer[] = {kPane, kLabelInLabel};
+const ui::ControlDesign kInAGroup[] = {
+    kPane, {1, "group", GroupBox, 0, 0, 0, 50, 50, "", 0}, {2, "inner", DateBox, 1, 5, 5, 40, 20, "", 0}};
 
 class DesignCheck : public ::testing::TestWithParam<DesignCase> {};
 
@@ -46,18 +48,17 @@ TEST_P(DesignCheck, FindsWhatIsWrongAtLoad) {
   EXPECT_EQ(ui::design_fault(design).empty(), GetParam().sound) << ui::design_fault(design);
 }
 
-INSTANTIATE_TEST_SUITE_P(Designs, DesignCheck,
-                         ::testing::Values(DesignCase{"sound", kSoundControls, kSubmenu, true},
-                                           DesignCase{"row out of order", kBadOrder, kSubmenu, false},
-                                           DesignCase{"container not a shape box", kNotInAShape, kSubmenu, false},
-                                           DesignCase{"container after the row", kForwardContainer, kSubmenu,
-                                                      false},
-                                           DesignCase{"command twice in a menu", kSoundControls, kTwiceTheSame,
-                                                      false},
-                                           DesignCase{"separator with a command", kSoundControls,
-                                                      kSeparatorWithCommand, false},
-                                           DesignCase{"item without command", kSoundControls, kNoCommand, false}),
-                         [](const auto& case_info) { return "Case" + std::to_string(case_info.index); });
+INSTANTIATE_TEST_SUITE_P(
+    Designs, DesignCheck,
+    ::testing::Values(DesignCase{"sound", kSoundControls, kSubmenu, true},
+                      DesignCase{"row out of order", kBadOrder, kSubmenu, false},
+                      DesignCase{"group box in a pane", kInAGroup, kSubmenu, true},
+                      DesignCase{"container not a box", kNotInAShape, kSubmenu, false},
+                      DesignCase{"container after the row", kForwardContainer, kSubmenu, false},
+                      DesignCase{"command twice in a menu", kSoundControls, kTwiceTheSame, false},
+                      DesignCase{"separator with a command", kSoundControls, kSeparatorWithCommand, false},
+                      DesignCase{"item without command", kSoundControls, kNoCommand, false}),
+    [](const auto& case_info) { return "Case" + std::to_string(case_info.index); });
 
 TEST(MainWindowDesign, IsSound) { EXPECT_EQ(ui::design_fault(app::kMainWindowDesign), ""); }
 
