@@ -82,6 +82,14 @@ LRESULT CALLBACK group_proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR,
     case WM_CTLCOLOREDIT:
     case WM_CTLCOLORBTN:
       return SendMessageW(GetAncestor(hwnd, GA_ROOT), msg, wp, lp);
+    case WM_ERASEBKGND: {
+      // The button class leaves its inside to the parent, which a group box
+      // holding controls clips away.
+      RECT rc;
+      GetClientRect(hwnd, &rc);
+      FillRect(reinterpret_cast<HDC>(wp), &rc, GetSysColorBrush(COLOR_BTNFACE));
+      return 1;
+    }
     case WM_NCDESTROY:
       RemoveWindowSubclass(hwnd, group_proc, 1);
       break;
