@@ -3,6 +3,7 @@
 
 #include "app/main_window.h"
 #include "app/settings_pane.h"
+#include "online/promotion_labels.h"
 #include "tray/main_window_tray.h"
 
 namespace orvane::program {
@@ -12,6 +13,7 @@ bool start_program() {
   app::connect_main_window();
   app::connect_settings_pane();
   tray::connect_tray();
+  online::connect_online();
   return app::run_start_sequence();
 }
 
