@@ -32,6 +32,8 @@ set(ORVANE_APP_SOURCES
   tray/main_window_tray.cpp
   program/program.cpp
 )
+include(${CMAKE_CURRENT_LIST_DIR}/../online/sources.cmake)
+list(APPEND ORVANE_APP_SOURCES ${ORVANE_ONLINE_SOURCES})
 
 # The parts of the platform layer that both backends share.
 set(ORVANE_PLATFORM_SHARED_SOURCES
@@ -42,6 +44,12 @@ set(ORVANE_PLATFORM_SHARED_SOURCES
 )
 
 set(ORVANE_WIN32_SOURCES
+  platform/win32/aes_win32.cpp
+  platform/win32/balloon_win32.cpp
+  platform/win32/clipboard_win32.cpp
+  platform/win32/http_win32.cpp
+  platform/win32/process_win32.cpp
+  platform/win32/registry_read_win32.cpp
   platform/win32/controls_win32.cpp
   platform/win32/dialogs_win32.cpp
   platform/win32/entry_win32.cpp
@@ -55,6 +63,7 @@ set(ORVANE_WIN32_SOURCES
 )
 
 set(ORVANE_MEMORY_SOURCES
+  ${ORVANE_AES_NATIVE_SOURCES}
   platform/memory/system_memory.cpp
   platform/memory/ui_memory.cpp
 )

@@ -8,7 +8,7 @@ add_executable(Orvane WIN32
   resources/orvane.rc
 )
 target_include_directories(Orvane PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
-target_link_libraries(Orvane PRIVATE orvane_core comctl32 shell32 shlwapi ole32 oleaut32 uuid gdi32 user32 winmm)
+target_link_libraries(Orvane PRIVATE orvane_core comctl32 shell32 shlwapi ole32 oleaut32 uuid gdi32 user32 winmm bcrypt wininet)
 target_compile_definitions(Orvane PRIVATE UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601)
 if(MINGW)
   target_link_options(Orvane PRIVATE -municode -static)

@@ -43,12 +43,16 @@ std::string special_folder(Folder f);
 bool create_shortcut(std::string_view link_path, std::string_view target);
 std::string shortcut_target(std::string_view link_path);
 bool shell_open(std::string_view what);  // a folder or a web address
+// Starts a program from a command line with a normal window, without waiting
+// for it to end (only up to 1000 ms for it to become ready for input).
 bool start_process(std::string_view command_line);
 void notify_shell_of_change(std::string_view path);
 bool set_clipboard_text(std::string_view text);
 
 // --- Registry -------------------------------------------------------------------
-std::string registry_read_local_machine(std::string_view key, std::string_view value_name);
+// A text value under HKEY_LOCAL_MACHINE ("" names the key's unnamed value);
+// nothing when it cannot be read.
+std::optional<std::string> registry_read_local_machine(std::string_view key, std::string_view value_name);
 bool registry_delete_run_value(std::string_view value_name);
 
 // --- Sound, network --------------------------------------------------------------
@@ -57,7 +61,10 @@ bool registry_delete_run_value(std::string_view value_name);
 void play_wave_async(std::string_view wave_bytes);
 // Stops the sound the program is playing, if any.
 void stop_sound();
-std::optional<std::string> http_get(std::string_view url);
+// The body of an HTTP GET, whatever the status; nothing when the request
+// fails or the body would exceed max_bytes. No cache, no user interface, the
+// system's proxy settings. Safe to call from a worker thread.
+std::optional<std::string> http_get(std::string_view url, std::size_t max_bytes);
 
 // --- Worker threads ----------------------------------------------------------------
 // Runs work on a new thread and waits for it at most timeout_ms while the

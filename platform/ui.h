@@ -141,7 +141,9 @@ struct Point {
 struct Rect {
   int left = 0, top = 0, width = 0, height = 0;
   bool operator==(const Rect&) const = default;
-  bool contains(Point p) const { return p.x >= left && p.y >= top && p.x < left + width && p.y < top + height; }
+  bool contains(Point p) const {
+    return p.x >= left && p.y >= top && p.x < left + width && p.y < top + height;
+  }
 };
 
 using Handler = std::function<void()>;
@@ -305,7 +307,9 @@ bool add_tray_icon(Window w, Icon icon, std::string_view tip);
 void modify_tray_icon(Window w, Icon icon, std::string_view tip);
 void remove_tray_icon(Window w);
 void on_tray_event(Window w, Handler h);
-void show_balloon(Control tip_host, Point at, std::string_view title, std::string_view text);
+// A balloon tip of the window at a screen point, no icon and no title; it
+// goes when clicked or when the next one comes.
+void show_balloon(Window w, Point at, std::string_view text);
 
 // --- Message boxes ---------------------------------------------------------
 // Top-most, modal to the program, owned by the window that raises it, no icon.

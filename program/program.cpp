@@ -5,6 +5,7 @@
 #include "app/settings_pane.h"
 #include "calendar/calendar_pane.h"
 #include "calendar/date_calculator.h"
+#include "online/promotion_labels.h"
 #include "tray/main_window_tray.h"
 
 namespace orvane::program {
@@ -16,6 +17,7 @@ bool start_program() {
   calendar::connect_calendar_pane();
   calendar::connect_date_calculator_openers();
   tray::connect_tray();
+  online::connect_online();
   return app::run_start_sequence();
 }
 

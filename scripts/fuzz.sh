@@ -29,7 +29,7 @@ CC=clang CXX=clang++ cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebI
   -DORVANE_FUZZ=ON -DORVANE_TESTS=OFF -DORVANE_BENCHMARKS=OFF -DORVANE_WERROR=ON >/dev/null
 cmake --build "$build" -j2 >/dev/null
 
-targets=(parse_date_time board_text hide_expired text_to_number ini)
+targets=(parse_date_time board_text hide_expired text_to_number ini marker_page)
 failed=0
 summary=()
 for t in "${targets[@]}"; do

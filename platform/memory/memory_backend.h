@@ -37,6 +37,21 @@ const SoundLog& sound_log();
 // A path as the program writes it ("\" separators) on the host.
 std::string host_path(std::string_view program_path);
 
+// The registry under HKEY_LOCAL_MACHINE ("" names a key's unnamed value).
+void set_registry_value(const std::string& key, const std::string& value_name, const std::string& text);
+// Command lines of the processes started, in order; while fail_process_starts
+// is on, every start fails.
+const std::vector<std::string>& started_processes();
+void fail_process_starts(bool on);
+std::string clipboard_text();
+// The web as http_get sees it: each address gives its body (nothing: the
+// request fails); an address nobody serves fails too.
+void serve_page(const std::string& url, std::optional<std::string> body);
+int page_requests(const std::string& url);
+// Runs in every request, as window events run while the program waits for
+// its worker (a handler may close a window there).
+void during_requests(std::function<void()> events);
+
 // --- The user --------------------------------------------------------------------
 // A click on a button or check box (a check box toggles first).
 void click(ui::Control c);
@@ -107,6 +122,13 @@ int brought_to_front(ui::Window w);   // how often
 int set_text_count(ui::Control c);    // how often the text was replaced
 bool scrolled_to_end(ui::Control c);  // caret at the end after the last replace
 std::string date_format(ui::Control date_box);
+// Balloon tips shown, in order.
+struct Balloon {
+  ui::Window window;
+  ui::Point at;
+  std::string text;
+};
+const std::vector<Balloon>& balloons();
 // The owner of each message box shown, in order.
 const std::vector<ui::Window>& message_owners();
 

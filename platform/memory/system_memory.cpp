@@ -28,6 +28,13 @@ struct State {
   memory::SoundLog sound;
   bool hold_workers = false;
   std::vector<std::function<void()>> held;
+  std::map<std::pair<std::string, std::string>, std::string> registry;
+  std::vector<std::string> started;
+  bool fail_starts = false;
+  std::string clipboard;
+  std::map<std::string, std::optional<std::string>> pages;
+  std::map<std::string, int> requests;
+  std::function<void()> during_request;
 };
 
 State& st() {
@@ -69,6 +76,20 @@ int finish_held_workers() {
   return static_cast<int>(held.size());
 }
 const SoundLog& sound_log() { return st().sound; }
+void set_registry_value(const std::string& key, const std::string& value_name, const std::string& text) {
+  st().registry[{key, value_name}] = text;
+}
+const std::vector<std::string>& started_processes() { return st().started; }
+void fail_process_starts(bool on) { st().fail_starts = on; }
+std::string clipboard_text() { return st().clipboard; }
+void serve_page(const std::string& url, std::optional<std::string> body) {
+  st().pages[url] = std::move(body);
+}
+void during_requests(std::function<void()> events) { st().during_request = std::move(events); }
+int page_requests(const std::string& url) {
+  auto it = st().requests.find(url);
+  return it == st().requests.end() ? 0 : it->second;
+}
 
 std::string host_path(std::string_view program_path) {
   std::string p(program_path);
@@ -154,10 +175,23 @@ bool create_shortcut(std::string_view link_path, std::string_view target) {
 }
 std::string shortcut_target(std::string_view link_path) { return read_file(link_path).value_or(""); }
 bool shell_open(std::string_view) { return true; }
-bool start_process(std::string_view) { return true; }
+// A line that names no program fails, as CreateProcess does.
+bool start_process(std::string_view command_line) {
+  if (st().fail_starts || command_line.empty() || command_line.front() == ' ') return false;
+  st().started.emplace_back(command_line);
+  return true;
+}
 void notify_shell_of_change(std::string_view) {}
-bool set_clipboard_text(std::string_view) { return true; }
-std::string registry_read_local_machine(std::string_view, std::string_view) { return {}; }
+bool set_clipboard_text(std::string_view text) {
+  st().clipboard = text;
+  return true;
+}
+// Key names are case-insensitive, as in the registry.
+std::optional<std::string> registry_read_local_machine(std::string_view key, std::string_view value_name) {
+  for (const auto& [name, text] : st().registry)
+    if (equal_no_case(name.first, key) && equal_no_case(name.second, value_name)) return text;
+  return std::nullopt;
+}
 bool registry_delete_run_value(std::string_view) { return true; }
 void play_wave_async(std::string_view wave_bytes) {
   memory::SoundLog& s = st().sound;
@@ -170,7 +204,14 @@ void stop_sound() {
   ++s.stops;
   s.playing = false;
 }
-std::optional<std::string> http_get(std::string_view) { return std::nullopt; }
+std::optional<std::string> http_get(std::string_view url, std::size_t max_bytes) {
+  const std::string address(url);
+  ++st().requests[address];
+  if (st().during_request) st().during_request();
+  auto it = st().pages.find(address);
+  if (it == st().pages.end() || !it->second || it->second->size() > max_bytes) return std::nullopt;
+  return it->second;
+}
 
 bool run_worker(std::function<void()> work, int) {
   if (st().hold_workers) {

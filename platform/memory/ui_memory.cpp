@@ -67,6 +67,7 @@ struct State {
   std::vector<WindowRec> windows;
   std::vector<memory::Message> messages;
   std::vector<ui::Window> message_owners;
+  std::vector<memory::Balloon> balloons;
   std::deque<ui::Answer> answers;
   std::optional<int> exit_code;
   std::optional<ui::Menu> popped_up;
@@ -259,6 +260,7 @@ bool fire(ui::Timer timer) {
 
 const std::vector<Message>& messages() { return st().messages; }
 const std::vector<ui::Window>& message_owners() { return st().message_owners; }
+const std::vector<Balloon>& balloons() { return st().balloons; }
 void answer_next(ui::Answer a) { st().answers.push_back(a); }
 std::optional<int> exit_code() { return st().exit_code; }
 
@@ -541,7 +543,9 @@ void remove_tray_icon(Window w) {
 void on_tray_event(Window w, Handler h) {
   if (WindowRec* r = rec(w)) r->tray_event = std::move(h);
 }
-void show_balloon(Control, Point, std::string_view, std::string_view) {}
+void show_balloon(Window w, Point at, std::string_view text) {
+  st().balloons.push_back(memory::Balloon{w, at, std::string(text)});
+}
 
 Answer message_box(Window owner, std::string_view t, std::string_view title, Buttons buttons) {
   State& s = st();

@@ -132,12 +132,8 @@ bool shell_open(std::string_view what) {
   return reinterpret_cast<INT_PTR>(ShellExecuteW(nullptr, L"open", win32::widen(what).c_str(), nullptr,
                                                  nullptr, SW_SHOWNORMAL)) > 32;
 }
-bool start_process(std::string_view) { return false; }
 void notify_shell_of_change(std::string_view) {}
-bool set_clipboard_text(std::string_view) { return false; }
-std::string registry_read_local_machine(std::string_view, std::string_view) { return {}; }
 bool registry_delete_run_value(std::string_view) { return false; }
-std::optional<std::string> http_get(std::string_view) { return std::nullopt; }
 
 namespace {
 

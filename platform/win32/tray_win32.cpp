@@ -100,6 +100,4 @@ void on_tray_event(Window w, Handler h) {
   if (WindowObject* r = object(w)) r->tray_event = std::move(h);
 }
 
-void show_balloon(Control, Point, std::string_view, std::string_view) {}
-
 }  // namespace orvane::ui
