@@ -1,6 +1,7 @@
 #include "calendar/calendar_pane.h"
 
 #include "app/main_window.h"
+#include "online/promotion_labels.h"
 
 namespace orvane::calendar {
 namespace {
@@ -66,6 +67,7 @@ void connect_calendar_pane() {
   ui::on_mouse_down(main_control(公历标签), [] { set_calendar_month_view(kGregorianMonthView); });
   ui::on_mouse_down(main_control(标签6), [] { ui::set_visible(main_control(外形框_万年历), false); });
   ui::on_mouse_down(main_control(标签_万年历标题栏), [] { ui::begin_drag(main_control(外形框_万年历)); });
+  online::connect_promotion_label(online::AdLabel::Calendar, main_control(标签_万年历广告));
 }
 
 }  // namespace orvane::calendar

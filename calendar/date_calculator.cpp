@@ -6,6 +6,7 @@
 #include "app/main_window.h"
 #include "calendar/lunar_date.h"
 #include "core/text_to_number.h"
+#include "online/promotion_labels.h"
 
 namespace orvane::calendar {
 namespace {
@@ -68,9 +69,7 @@ void connect(ui::Window w) {
   ui::on_click(ui::control(w, 超级按钮2), compute_offset_date);
   ui::on_mouse_down(ui::control(w, 标签1), [w] { ui::destroy_window(w); });
   ui::on_mouse_down(ui::control(w, 标签_日期间隔计算器假标题栏), [w] { ui::begin_window_drag(w); });
-  // The promotion label is filled once, by the first tick.
-  const ui::Timer online = ui::timer(w, CalculatorTimer::时钟_联机);
-  ui::on_tick(online, [online] { ui::set_period(online, 0); });
+  online::connect_calculator_online(ui::control(w, 标签_广告), ui::timer(w, CalculatorTimer::时钟_联机));
 }
 
 }  // namespace

@@ -14,10 +14,11 @@ bool start_program() {
   app::main_window = ui::load_window(app::kMainWindowDesign);
   app::connect_main_window();
   app::connect_settings_pane();
-  calendar::connect_calendar_pane();
-  calendar::connect_date_calculator_openers();
   tray::connect_tray();
   online::connect_online();
+  // After the online part, which forgets the labels of an earlier run.
+  calendar::connect_calendar_pane();
+  calendar::connect_date_calculator_openers();
   return app::run_start_sequence();
 }
 

@@ -4,6 +4,8 @@
 
 #include "app_fixture.h"
 #include "calendar/month_calendar.h"
+#include "online/addresses.h"
+#include "tools/marker_page_producer.h"
 
 namespace orvane::testing {
 namespace {
@@ -129,6 +131,14 @@ TEST_F(CalendarPane, DrawingShowsTheMonthTodayAndTheSelectedDay) {
     return s.op == ui::DrawStep::Op::Fill && s.rect == tenth;
   });
   EXPECT_NE(selected, steps.end()) << "the selected day is filled";
+}
+
+TEST_F(CalendarPane, PromotionLabelIsFilledByTheMainWindowsOnlineTick) {
+  start();
+  memory::serve_page(std::string(online::info_page_url),
+                     tools::make_marker_page(tools::PageKind::Info, {{"万年历中广告文本", "日历文字"}}));
+  ASSERT_TRUE(memory::fire(t(时钟_联机)));
+  EXPECT_EQ(text_of(标签_万年历广告), "日历文字");
 }
 
 // --- Moving inside the control ----------------------------------------------

@@ -1,6 +1,8 @@
 #include "calendar/date_calculator.h"
 
 #include "app_fixture.h"
+#include "online/addresses.h"
+#include "tools/marker_page_producer.h"
 
 namespace orvane::testing {
 namespace {

@@ -218,7 +218,8 @@ TEST_F(ExpiryAlerts, ActivationAtStartUpLeavesConfigUntouched) {
 
 std::uint32_t le(std::string_view b, std::size_t at, int bytes) {
   std::uint32_t v = 0;
-  for (int i = bytes - 1; i >= 0; --i) v = (v << 8) | static_cast<unsigned char>(b[at + static_cast<std::size_t>(i)]);
+  for (int i = bytes - 1; i >= 0; --i)
+    v = (v << 8) | static_cast<unsigned char>(b[at + static_cast<std::size_t>(i)]);
   return v;
 }
 

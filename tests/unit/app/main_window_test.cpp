@@ -98,13 +98,14 @@ const std::string kMark(app::kCutMark);
 
 INSTANTIATE_TEST_SUITE_P(
     Lines, BoardBound,
-    ::testing::Values(BoundCase{"", ""}, BoundCase{"a\r\nb", "a\r\nb"}, BoundCase{kLongest, kLongest},
-                      BoundCase{kLongest + "b", kLongest + kMark},
-                      // Characters count, not bytes: 4096 Chinese characters fit.
-                      BoundCase{kWideLongest, kWideLongest}, BoundCase{kWideLongest + "字", kWideLongest + kMark},
-                      BoundCase{"x\r\n" + kLongest + "bb\r\ny\r\n", "x\r\n" + kLongest + kMark + "\r\ny\r\n"},
-                      BoundCase{kLongest + "b\r\n" + kLongest + "c", kLongest + kMark + "\r\n" + kLongest + kMark},
-                      BoundCase{std::string(100000, '\r'), std::string(app::kMaxBoardLineChars, '\r') + kMark}),
+    ::testing::Values(
+        BoundCase{"", ""}, BoundCase{"a\r\nb", "a\r\nb"}, BoundCase{kLongest, kLongest},
+        BoundCase{kLongest + "b", kLongest + kMark},
+        // Characters count, not bytes: 4096 Chinese characters fit.
+        BoundCase{kWideLongest, kWideLongest}, BoundCase{kWideLongest + "字", kWideLongest + kMark},
+        BoundCase{"x\r\n" + kLongest + "bb\r\ny\r\n", "x\r\n" + kLongest + kMark + "\r\ny\r\n"},
+        BoundCase{kLongest + "b\r\n" + kLongest + "c", kLongest + kMark + "\r\n" + kLongest + kMark},
+        BoundCase{std::string(100000, '\r'), std::string(app::kMaxBoardLineChars, '\r') + kMark}),
     [](const auto& case_info) { return "Case" + std::to_string(case_info.index); });
 
 TEST_F(MainWindow, HugeEventLineIsShownCutAndKeptInTheFile) {

@@ -142,27 +142,19 @@ TEST_P(ConfigKey, AppliesItsValue) {
   EXPECT_EQ(GetParam().observe(), GetParam().expected) << GetParam().ini;
 }
 
-INSTANTIATE_TEST_SUITE_P(Keys, ConfigKey,
-                         ::testing::Values(KeyCase{"autoactivate=no", kAutoOpen, "off"},
-                                           KeyCase{"autoactivate=yes", kAutoOpen, "on"},
-                                           KeyCase{"autoactivate_min=0.5", kMinutes, "0.5"},
-                                           KeyCase{"autoactivate_min=", kMinutes, ""},
-                                           KeyCase{"autoactivate_min=１５分", kMinutes, "１５分"},
-                                           KeyCase{"autofresh=no", kAutoRefresh, "off"},
-                                           KeyCase{"autofresh=no", kRefreshTimer, "0"},
-                                           KeyCase{"autofresh=Yes", kRefreshTimer, "0"},
-                                           KeyCase{"autofresh=yes", kRefreshTimer, "15000"},
-                                           KeyCase{"sound=yes", kSoundItem, "on"},
-                                           KeyCase{"sound=yes", kSoundTimer, "1000"},
-                                           KeyCase{"sstp=no", kFlashItem, "off"},
-                                           KeyCase{"sstp=no", kFlashTimer, "0"},
-                                           KeyCase{"jhck=yes", kActivationItem, "on"},
-                                           KeyCase{"jhck=yes", kActivationTimer, "3000"},
-                                           KeyCase{"font=12", kFont, "12"},
-                                           KeyCase{"font=12.9", kFont, "12"},
-                                           KeyCase{"font=abc", kFont, "0"},
-                                           KeyCase{"FONT=14", kFont, "14"}),
-                         [](const auto& case_info) { return "Case" + std::to_string(case_info.index); });
+INSTANTIATE_TEST_SUITE_P(
+    Keys, ConfigKey,
+    ::testing::Values(
+        KeyCase{"autoactivate=no", kAutoOpen, "off"}, KeyCase{"autoactivate=yes", kAutoOpen, "on"},
+        KeyCase{"autoactivate_min=0.5", kMinutes, "0.5"}, KeyCase{"autoactivate_min=", kMinutes, ""},
+        KeyCase{"autoactivate_min=１５分", kMinutes, "１５分"}, KeyCase{"autofresh=no", kAutoRefresh, "off"},
+        KeyCase{"autofresh=no", kRefreshTimer, "0"}, KeyCase{"autofresh=Yes", kRefreshTimer, "0"},
+        KeyCase{"autofresh=yes", kRefreshTimer, "15000"}, KeyCase{"sound=yes", kSoundItem, "on"},
+        KeyCase{"sound=yes", kSoundTimer, "1000"}, KeyCase{"sstp=no", kFlashItem, "off"},
+        KeyCase{"sstp=no", kFlashTimer, "0"}, KeyCase{"jhck=yes", kActivationItem, "on"},
+        KeyCase{"jhck=yes", kActivationTimer, "3000"}, KeyCase{"font=12", kFont, "12"},
+        KeyCase{"font=12.9", kFont, "12"}, KeyCase{"font=abc", kFont, "0"}, KeyCase{"FONT=14", kFont, "14"}),
+    [](const auto& case_info) { return "Case" + std::to_string(case_info.index); });
 
 TEST_F(StartSequence, FileWithOnlyTheFontKeepsEveryOtherDefault) {
   write("config.ini", "[general]\r\nfont=12\r\n");
