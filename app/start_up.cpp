@@ -9,6 +9,7 @@
 #include "core/text_codec.h"
 #include "core/text_to_number.h"
 #include "platform/system.h"
+#include "searchbox/search_box.h"
 
 namespace orvane::app {
 
@@ -159,7 +160,7 @@ bool run_start_sequence() {
   // The refresh timer starts once the first board is shown: a slow board
   // never starts a second rebuild inside the start sequence.
   start_refresh_timer_as_switched();
-  // The search box window opens here once it exists.
+  searchbox::open_search_box();
 
   const ui::Menu tray = tray_menu();
   if (ui::is_menu_checked(tray, MainCommand::声音提示))

@@ -27,6 +27,10 @@ set(ORVANE_APP_SOURCES
   calendar/lunar_date.cpp
   calendar/month_calendar.cpp
   calendar/solar_term.cpp
+  searchbox/engines.cpp
+  searchbox/search_box.cpp
+  searchbox/search_box_design.cpp
+  searchbox/search_box_placement.cpp
   tray/alert_sound.cpp
   tray/expiry_alerts.cpp
   tray/main_window_tray.cpp

@@ -19,4 +19,4 @@ set_target_properties(Orvane PROPERTIES
   OUTPUT_NAME Orvane
   RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
 set_source_files_properties(resources/orvane.rc PROPERTIES
-  OBJECT_DEPENDS "${CMAKE_CURRENT_SOURCE_DIR}/resources/orvane.ico;${CMAKE_CURRENT_SOURCE_DIR}/resources/orvane.manifest")
+  OBJECT_DEPENDS "${CMAKE_CURRENT_SOURCE_DIR}/resources/orvane.ico;${CMAKE_CURRENT_SOURCE_DIR}/resources/searchbox.ico;${CMAKE_CURRENT_SOURCE_DIR}/resources/orvane.manifest")

@@ -249,6 +249,11 @@ class Canvas {
 };
 void on_paint(Control c, std::function<void(Canvas&)> paint);
 
+// Background colours of a window and of a label; a coloured label draws its
+// text in white.
+void set_background(Window w, Colour c);
+void set_background(Control label, Colour c);
+
 enum class Mouse { LeftDown, RightDown, DoubleClick, Wheel };
 struct MouseEvent {
   Mouse what;
@@ -284,6 +289,17 @@ void on_command(Window w, E command, Handler h) {
 void set_menu_checked(Menu m, int command, bool on);
 bool is_menu_checked(Menu m, int command);
 void show_menu_item(Menu m, int command, bool visible);
+// The item and the separator that follows it, shown or hidden together.
+void show_menu_item_with_separator(Menu m, int command, bool visible);
+void set_menu_text(Menu m, int command, std::string_view text);
+template <typename E>
+void show_menu_item_with_separator(Menu m, E command, bool visible) {
+  show_menu_item_with_separator(m, static_cast<int>(command), visible);
+}
+template <typename E>
+void set_menu_text(Menu m, E command, std::string_view text) {
+  set_menu_text(m, static_cast<int>(command), text);
+}
 template <typename E>
 void set_menu_checked(Menu m, E command, bool on) {
   set_menu_checked(m, static_cast<int>(command), on);
@@ -302,11 +318,14 @@ Point cursor_position();
 
 // --- Tray icons ----------------------------------------------------------------
 // One icon a window.
-enum class Icon { Program, Blank };
+enum class Icon { Program, SearchBox, Blank };
 bool add_tray_icon(Window w, Icon icon, std::string_view tip);
 void modify_tray_icon(Window w, Icon icon, std::string_view tip);
 void remove_tray_icon(Window w);
 void on_tray_event(Window w, Handler h);
+// For a window that tells the left click from the other actions.
+enum class TrayAction { LeftUp, LeftDoubleClick, RightUp, ContextMenu };
+void on_tray_action(Window w, std::function<void(TrayAction)> h);
 // A balloon tip of the window at a screen point, no icon and no title; it
 // goes when clicked or when the next one comes.
 void show_balloon(Window w, Point at, std::string_view text);

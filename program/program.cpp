@@ -6,6 +6,7 @@
 #include "calendar/calendar_pane.h"
 #include "calendar/date_calculator.h"
 #include "online/promotion_labels.h"
+#include "searchbox/search_box.h"
 #include "tray/main_window_tray.h"
 
 namespace orvane::program {
@@ -19,6 +20,7 @@ bool start_program() {
   // After the online part, which forgets the labels of an earlier run.
   calendar::connect_calendar_pane();
   calendar::connect_date_calculator_openers();
+  searchbox::connect_search_box_openers();
   return app::run_start_sequence();
 }
 

@@ -7,6 +7,7 @@
 #include "app/config.h"
 #include "app/main_window.h"
 #include "core/text_to_number.h"
+#include "searchbox/search_box.h"
 #include "tray/expiry_alerts.h"
 
 namespace orvane::tray {
@@ -53,7 +54,7 @@ void on_auto_open_tick() {
 void exit_program() {
   ui::remove_tray_icon(main_window);
   app::config().write("font", std::to_string(ui::font_size(main_control(编辑框_显示))));
-  // The search box window is finished and destroyed here once it exists.
+  if (ui::window_exists(searchbox::search_box_window())) searchbox::close_search_box();
   ui::quit(0);
 }
 

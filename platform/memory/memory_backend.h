@@ -82,7 +82,7 @@ void key(ui::Control c, ui::Key k);
 // The computer woke up or the clock changed.
 void clock_change(ui::Window w);
 // A mouse action on the window's tray icon (nothing when it has none).
-void tray_icon_event(ui::Window w);
+void tray_icon_event(ui::Window w, ui::TrayAction a = ui::TrayAction::LeftUp);
 void set_cursor_position(ui::Point p);
 
 // --- Timers ----------------------------------------------------------------------
@@ -122,6 +122,12 @@ int brought_to_front(ui::Window w);   // how often
 int set_text_count(ui::Control c);    // how often the text was replaced
 bool scrolled_to_end(ui::Control c);  // caret at the end after the last replace
 std::string date_format(ui::Control date_box);
+int opacity(ui::Window w);  // 0..255
+bool is_topmost(ui::Window w);
+// What the shell was asked to open, in order.
+const std::vector<std::string>& shell_opened();
+std::optional<ui::Colour> background(ui::Window w);
+std::optional<ui::Colour> background(ui::Control label);
 // Balloon tips shown, in order.
 struct Balloon {
   ui::Window window;

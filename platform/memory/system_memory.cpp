@@ -1,9 +1,9 @@
 // Real files under host paths; everything else kept in memory for tests.
 #include <algorithm>
 #include <cctype>
-#include <functional>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <map>
 #include <random>
 #include <sstream>
@@ -35,6 +35,7 @@ struct State {
   std::map<std::string, std::optional<std::string>> pages;
   std::map<std::string, int> requests;
   std::function<void()> during_request;
+  std::vector<std::string> shell_opened;
 };
 
 State& st() {
@@ -67,6 +68,7 @@ void reset() {
 void set_executable_path(const std::string& path) { st().executable = path; }
 void set_special_folder(sys::Folder f, const std::string& path) { st().folders[f] = path; }
 void set_tick_count(std::uint32_t ticks) { st().ticks = ticks; }
+const std::vector<std::string>& shell_opened() { return st().shell_opened; }
 void fail_file_writes(bool on) { st().fail_writes = on; }
 void hold_workers(bool on) { st().hold_workers = on; }
 int finish_held_workers() {
@@ -139,7 +141,8 @@ bool replace_file(std::string_view path, std::string_view bytes) {
   std::error_code ec0;
   // A read-only file is the user's word (also for a test run as root).
   const auto status = fs::status(host(path), ec0);
-  if (!ec0 && fs::exists(status) && (status.permissions() & fs::perms::owner_write) == fs::perms::none) return false;
+  if (!ec0 && fs::exists(status) && (status.permissions() & fs::perms::owner_write) == fs::perms::none)
+    return false;
   const std::string temp = std::string(path) + ".new";
   if (!write_file(temp, bytes)) return false;
   std::error_code ec;
@@ -174,7 +177,10 @@ bool create_shortcut(std::string_view link_path, std::string_view target) {
   return write_file(link_path, target);
 }
 std::string shortcut_target(std::string_view link_path) { return read_file(link_path).value_or(""); }
-bool shell_open(std::string_view) { return true; }
+bool shell_open(std::string_view what) {
+  st().shell_opened.emplace_back(what);
+  return true;
+}
 // A line that names no program fails, as CreateProcess does.
 bool start_process(std::string_view command_line) {
   if (st().fail_starts || command_line.empty() || command_line.front() == ' ') return false;

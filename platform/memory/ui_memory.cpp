@@ -34,6 +34,7 @@ struct ControlRec {
   std::function<void(ui::Key)> key;
   double date = 0;
   std::string date_format;
+  std::optional<ui::Colour> background;
 };
 
 struct TimerRec {
@@ -61,6 +62,8 @@ struct WindowRec {
   std::map<int, ui::Handler> commands;
   memory::TrayIcon tray;
   ui::Handler tray_event, clock_change;
+  std::function<void(ui::TrayAction)> tray_action;
+  std::optional<ui::Colour> background;
 };
 
 struct State {
@@ -246,8 +249,11 @@ void clock_change(ui::Window w) {
   if (WindowRec* r = rec(w)) run(r->clock_change);
 }
 
-void tray_icon_event(ui::Window w) {
-  if (WindowRec* r = rec(w); r && r->tray.present) run(r->tray_event);
+void tray_icon_event(ui::Window w, ui::TrayAction a) {
+  WindowRec* r = rec(w);
+  if (!r || !r->tray.present) return;
+  run(r->tray_event);
+  if (auto h = r->tray_action) h(a);
 }
 void set_cursor_position(ui::Point p) { st().cursor = p; }
 
@@ -285,6 +291,22 @@ int brought_to_front(ui::Window w) {
 int set_text_count(ui::Control c) {
   ControlRec* r = rec(c);
   return r ? r->text_sets : 0;
+}
+int opacity(ui::Window w) {
+  WindowRec* r = rec(w);
+  return r ? r->opacity : 0;
+}
+bool is_topmost(ui::Window w) {
+  WindowRec* r = rec(w);
+  return r && r->topmost;
+}
+std::optional<ui::Colour> background(ui::Window w) {
+  WindowRec* r = rec(w);
+  return r ? r->background : std::nullopt;
+}
+std::optional<ui::Colour> background(ui::Control c) {
+  ControlRec* r = rec(c);
+  return r ? r->background : std::nullopt;
 }
 std::string date_format(ui::Control c) {
   ControlRec* r = rec(c);
@@ -523,6 +545,24 @@ void show_menu_item(Menu m, int command, bool visible) {
   if (MenuItemRec* it = item(m, command))
     it->flags = visible ? (it->flags & ~kItemHidden) : (it->flags | kItemHidden);
 }
+void show_menu_item_with_separator(Menu m, int command, bool visible) {
+  auto* recs = rec(m);
+  if (!recs) return;
+  auto& items = *recs;
+  for (std::size_t i = 0; i < items.size(); ++i) {
+    if (items[i].command != command || command == 0) continue;
+    for (std::size_t j = i; j < items.size() && j <= i + 1; ++j) {
+      if (j > i && !(items[j].flags & kSeparator)) break;
+      items[j].flags = visible ? (items[j].flags & ~kItemHidden) : (items[j].flags | kItemHidden);
+    }
+    return;
+  }
+  require(false, "no menu item with that command");
+}
+
+void set_menu_text(Menu m, int command, std::string_view text) {
+  if (MenuItemRec* it = item(m, command)) it->text = text;
+}
 void pop_up_menu(Menu m, Point) {
   if (rec(m)) st().popped_up = m;
 }
@@ -539,6 +579,15 @@ void modify_tray_icon(Window w, Icon icon, std::string_view tip) {
 }
 void remove_tray_icon(Window w) {
   if (WindowRec* r = rec(w)) r->tray.present = false;
+}
+void on_tray_action(Window w, std::function<void(TrayAction)> h) {
+  if (WindowRec* r = rec(w)) r->tray_action = std::move(h);
+}
+void set_background(Window w, Colour c) {
+  if (WindowRec* r = rec(w)) r->background = c;
+}
+void set_background(Control c, Colour colour) {
+  if (ControlRec* r = rec(c)) r->background = colour;
 }
 void on_tray_event(Window w, Handler h) {
   if (WindowRec* r = rec(w)) r->tray_event = std::move(h);

@@ -433,6 +433,13 @@ void on_paint(Control c, std::function<void(Canvas&)> paint) {
   }
 }
 
+void set_background(Control c, Colour colour) {
+  if (ControlRec* r = record(c)) {
+    r->background = RGB(colour.r, colour.g, colour.b);
+    InvalidateRect(r->hwnd, nullptr, FALSE);
+  }
+}
+
 void on_mouse(Control c, std::function<void(const MouseEvent&)> h) {
   if (ControlRec* r = record(c)) r->mouse = std::move(h);
 }

@@ -1,6 +1,6 @@
 // Program entry on Windows.
-#include <windows.h>
 #include <ole2.h>
+#include <windows.h>
 
 #include "program/program.h"
 

@@ -65,6 +65,24 @@ void show_menu_item(Menu m, int command, bool visible) {
     it->flags = visible ? (it->flags & ~kItemHidden) : (it->flags | kItemHidden);
 }
 
+void show_menu_item_with_separator(Menu m, int command, bool visible) {
+  MenuRec* menu = record(m);
+  if (!menu) return;
+  auto& items = menu->items;
+  for (std::size_t i = 0; i < items.size(); ++i) {
+    if (items[i].command != command || command == 0) continue;
+    for (std::size_t j = i; j < items.size() && j <= i + 1; ++j) {
+      if (j > i && !(items[j].flags & kSeparator)) break;
+      items[j].flags = visible ? (items[j].flags & ~kItemHidden) : (items[j].flags | kItemHidden);
+    }
+    return;
+  }
+}
+
+void set_menu_text(Menu m, int command, std::string_view text) {
+  if (MenuItemRec* it = find_item(m, command)) it->text = text;
+}
+
 void pop_up_menu(Menu m, Point at) {
   MenuRec* menu = record(m);
   if (!menu) return;
@@ -72,8 +90,8 @@ void pop_up_menu(Menu m, Point at) {
   std::size_t i = 0;
   MenuHandle popup(build_menu(menu->items, i, 0));
   SetForegroundWindow(owner);
-  const int chosen =
-      TrackPopupMenu(popup.get(), TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_NONOTIFY, at.x, at.y, 0, owner, nullptr);
+  const int chosen = TrackPopupMenu(popup.get(), TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_NONOTIFY, at.x, at.y,
+                                    0, owner, nullptr);
   PostMessageW(owner, WM_NULL, 0, 0);
   // The same road as a posted WM_COMMAND: the window's handler of the command.
   if (chosen != 0) SendMessageW(owner, WM_COMMAND, MAKEWPARAM(static_cast<WORD>(chosen), 0), 0);

@@ -37,8 +37,11 @@ void play(HDC dc, const ui::Canvas& canvas) {
         SetBkMode(dc, TRANSPARENT);
         SetTextColor(dc, colour(s.colour));
         const std::wstring t = widen(s.text);
-        const UINT align = s.align == ui::Align::Centre ? DT_CENTER : s.align == ui::Align::Right ? DT_RIGHT : DT_LEFT;
-        DrawTextW(dc, t.c_str(), static_cast<int>(t.size()), &rc, align | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+        const UINT align = s.align == ui::Align::Centre  ? DT_CENTER
+                           : s.align == ui::Align::Right ? DT_RIGHT
+                                                         : DT_LEFT;
+        DrawTextW(dc, t.c_str(), static_cast<int>(t.size()), &rc,
+                  align | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
         SelectObject(dc, old);
         break;
       }
@@ -54,15 +57,22 @@ void paint_label(HWND hwnd, const ControlRec* r) {
   RECT rc;
   GetClientRect(hwnd, &rc);
   const bool strip = r && (r->flags & ui::kRaised);
-  FillRect(dc, &rc, GetSysColorBrush(strip ? COLOR_ACTIVECAPTION : COLOR_BTNFACE));
+  const bool coloured = r && r->background;
+  if (coloured) {
+    Brush b(CreateSolidBrush(*r->background));
+    FillRect(dc, &rc, b.get());
+  } else {
+    FillRect(dc, &rc, GetSysColorBrush(strip ? COLOR_ACTIVECAPTION : COLOR_BTNFACE));
+  }
   if (r && r->kind == ui::Kind::PictureBox) FrameRect(dc, &rc, GetSysColorBrush(COLOR_BTNSHADOW));
   const std::wstring text = widen(window_text(hwnd));
   HGDIOBJ old = SelectObject(dc, r && r->font ? r->font.get() : gui_font());
   SetBkMode(dc, TRANSPARENT);
-  SetTextColor(dc, GetSysColor(strip ? COLOR_CAPTIONTEXT : COLOR_BTNTEXT));
+  SetTextColor(dc, coloured ? RGB(255, 255, 255) : GetSysColor(strip ? COLOR_CAPTIONTEXT : COLOR_BTNTEXT));
   const UINT align = (r && (r->flags & ui::kCentred)) ? DT_CENTER : DT_LEFT;
   if (strip) rc.left += 4;
-  DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &rc, align | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+  DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &rc,
+            align | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
   SelectObject(dc, old);
   EndPaint(hwnd, &ps);
 }

@@ -90,7 +90,8 @@ bool replace_file(std::string_view path, std::string_view bytes) {
   const std::wstring target = win32::widen(path);
   const DWORD attributes = GetFileAttributesW(target.c_str());
   // A read-only file is the user's word: it is not replaced.
-  if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY)))
+  if (attributes != INVALID_FILE_ATTRIBUTES &&
+      (attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY)))
     return false;
   const std::string temp = std::string(path) + ".new";
   const std::wstring wtemp = win32::widen(temp);
@@ -99,10 +100,11 @@ bool replace_file(std::string_view path, std::string_view bytes) {
     return false;
   }
   // ReplaceFileW keeps the original's attributes, security and creation time.
-  const bool done =
-      attributes == INVALID_FILE_ATTRIBUTES
-          ? MoveFileExW(wtemp.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != FALSE
-          : ReplaceFileW(target.c_str(), wtemp.c_str(), nullptr, REPLACEFILE_WRITE_THROUGH, nullptr, nullptr) != FALSE;
+  const bool done = attributes == INVALID_FILE_ATTRIBUTES
+                        ? MoveFileExW(wtemp.c_str(), target.c_str(),
+                                      MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != FALSE
+                        : ReplaceFileW(target.c_str(), wtemp.c_str(), nullptr, REPLACEFILE_WRITE_THROUGH,
+                                       nullptr, nullptr) != FALSE;
   if (!done) DeleteFileW(wtemp.c_str());
   return done;
 }

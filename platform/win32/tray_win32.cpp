@@ -14,11 +14,6 @@ namespace {
 
 constexpr UINT kTrayId = 1;
 
-HICON program_icon() {
-  static const Icon icon(static_cast<HICON>(LoadImageW(instance(), MAKEINTRESOURCEW(1), IMAGE_ICON, 16, 16, 0)));
-  return icon.get();
-}
-
 HICON blank_icon(WindowObject* w) {
   if (!w->blank_icon) {
     BYTE and_mask[16 * 16 / 8];
@@ -27,6 +22,23 @@ HICON blank_icon(WindowObject* w) {
     w->blank_icon.reset(CreateIcon(instance(), 16, 16, 1, 1, and_mask, xor_mask));
   }
   return w->blank_icon.get();
+}
+
+HICON resource_icon(int id) {
+  return static_cast<HICON>(LoadImageW(instance(), MAKEINTRESOURCEW(id), IMAGE_ICON, 16, 16, 0));
+}
+
+HICON icon_of(WindowObject* w) {
+  static const Icon program(resource_icon(1)), search_box(resource_icon(2));
+  switch (w->tray_icon) {
+    case ui::Icon::Program:
+      return program.get();
+    case ui::Icon::SearchBox:
+      return search_box.get();
+    case ui::Icon::Blank:
+      break;
+  }
+  return blank_icon(w);
 }
 
 }  // namespace
@@ -44,7 +56,7 @@ bool notify_tray(WindowObject* w, DWORD action) {
   nid.uID = kTrayId;
   nid.uFlags = NIF_ICON | NIF_TIP | NIF_MESSAGE;
   nid.uCallbackMessage = kTrayMessage;
-  nid.hIcon = w->tray_icon == ui::Icon::Program ? program_icon() : blank_icon(w);
+  nid.hIcon = icon_of(w);
   lstrcpynW(nid.szTip, widen(w->tray_tip).c_str(), static_cast<int>(std::size(nid.szTip)));
   return Shell_NotifyIconW(action, &nid) != FALSE;
 }
@@ -56,6 +68,14 @@ void on_tray_message(WindowObject* w, LPARAM lp) {
     case WM_RBUTTONUP:
     case WM_CONTEXTMENU:
       run(w->tray_event);
+      if (w->tray_action) {
+        const ui::TrayAction a = LOWORD(lp) == WM_LBUTTONUP       ? ui::TrayAction::LeftUp
+                                 : LOWORD(lp) == WM_LBUTTONDBLCLK ? ui::TrayAction::LeftDoubleClick
+                                 : LOWORD(lp) == WM_RBUTTONUP     ? ui::TrayAction::RightUp
+                                                                  : ui::TrayAction::ContextMenu;
+        auto h = w->tray_action;
+        h(a);
+      }
       break;
   }
 }
@@ -98,6 +118,10 @@ void remove_tray_icon(Window w) {
 
 void on_tray_event(Window w, Handler h) {
   if (WindowObject* r = object(w)) r->tray_event = std::move(h);
+}
+
+void on_tray_action(Window w, std::function<void(TrayAction)> h) {
+  if (WindowObject* r = object(w)) r->tray_action = std::move(h);
 }
 
 }  // namespace orvane::ui

@@ -9,6 +9,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -32,6 +33,7 @@ struct ControlRec {
   std::function<void(ui::Canvas&)> paint;
   std::function<void(const ui::MouseEvent&)> mouse;
   std::function<void(ui::Key)> key;
+  std::optional<COLORREF> background;
 };
 
 struct TimerRec {
@@ -61,6 +63,8 @@ struct WindowObject {
   std::vector<MenuRec> menus;
   std::map<int, ui::Handler> commands;
   ui::Handler tray_event, clock_change;
+  std::function<void(ui::TrayAction)> tray_action;
+  Brush background;  // none: the system's face colour
   // From add_tray_icon until remove_tray_icon, also while the taskbar is
   // away; the icon and tip shown last, to add it again.
   bool tray_wanted = false;

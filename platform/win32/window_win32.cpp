@@ -168,6 +168,14 @@ LRESULT WindowObject::handle(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_POWERBROADCAST:
       if (wp == PBT_APMRESUMEAUTOMATIC || wp == PBT_APMRESUMESUSPEND) run(clock_change);
       return TRUE;
+    case WM_ERASEBKGND:
+      if (background) {
+        RECT rc;
+        GetClientRect(hwnd, &rc);
+        FillRect(reinterpret_cast<HDC>(wp), &rc, background.get());
+        return 1;
+      }
+      break;
     case WM_CLOSE:
       return 0;  // the program ends through its own menu
     case WM_CTLCOLORSTATIC:
@@ -328,6 +336,13 @@ void set_opacity(Window w, int alpha) {
 
 bool find_top_level_window(std::string_view caption_text) {
   return FindWindowW(nullptr, widen(caption_text).c_str()) != nullptr;
+}
+
+void set_background(Window w, Colour c) {
+  if (WindowObject* r = object(w)) {
+    r->background.reset(CreateSolidBrush(RGB(c.r, c.g, c.b)));
+    InvalidateRect(r->hwnd, nullptr, TRUE);
+  }
 }
 
 void on_clock_change(Window w, Handler h) {
