@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -45,7 +46,7 @@ std::wstring stored_text(HWND window) {
   return text;
 }
 
-// Milliseconds until the window answered a sent WM_NULL; nothing when it did not within kHungMs.
+// Seconds until the window answered a sent WM_NULL; nothing when it did not within kHungMs.
 std::optional<double> answer_time(HWND window) {
   const auto sent = Clock::now();
   DWORD_PTR result = 0;
