@@ -19,6 +19,10 @@ using enum MainControl;
 constexpr std::string_view kCrLf = "\r\n";
 constexpr std::string_view kFullWidthSpace = "　";
 
+// Set when the editor shows the list with overlong lines cut: saving that
+// text would cut them in the file too.
+bool editor_holds_cut_list = false;
+
 std::string replace_all(std::string_view text, std::string_view from, std::string_view to) {
   std::string out;
   out.reserve(text.size());
@@ -74,8 +78,11 @@ void open_settings_pane() {
   const ui::Control editor = main_control(编辑框_设置);
   ui::set_visible(pane, true);
   const std::optional<std::string> bytes = sys::read_file(event_file_path);
-  ui::set_text(editor, bytes ? gbk_to_utf8(cut_at_zero(*bytes)) : std::string());
-  tidy_settings_text();
+  const std::string list = tidy_text(bytes ? gbk_to_utf8(cut_at_zero(*bytes)) : std::string());
+  // A line of many thousand characters takes the edit box seconds to lay out.
+  const std::string shown = bounded_for_display(list);
+  editor_holds_cut_list = shown.size() != list.size();
+  ui::set_text(editor, shown);
   ui::set_checked(main_control(选择框_开机自启), startup_shortcut_exists());
   centre_in_main_window(pane);
   ui::set_focus(editor);
@@ -83,6 +90,13 @@ void open_settings_pane() {
 
 void save_settings() {
   const ui::Control editor = main_control(编辑框_设置);
+  if (editor_holds_cut_list) {
+    tell("倒计时事件文件 Orvane.txt 中有超过 " + std::to_string(kMaxBoardLineChars) +
+         " 个字的行，这里只显示了这些行的开头，因此不能在这里保存。请用记事本等文本编辑器修改 "
+         "Orvane.txt。原文件未改动，选项也未保存。");
+    ui::set_focus(editor);
+    return;
+  }
   ui::set_visible(main_control(外形框_设置), false);
   tidy_settings_text();
   const std::string text = ui::text(editor);
@@ -158,6 +172,7 @@ void hide_expired_in_editor() {
 }
 
 void connect_settings_pane() {
+  editor_holds_cut_list = false;
   ui::on_command(main_window, MainCommand::设置, open_settings_pane);
   ui::on_click(main_control(超级按钮_设置), save_settings);
   ui::on_click(main_control(超级按钮_新增一条), add_example_line);

@@ -58,6 +58,18 @@ windows64_build() {
   cmake --build build/win64 -j2
 }
 
+# The window benchmark on the end-to-end build: launch to the first board and
+# the longest time the window does not answer during two rebuilds, for 1 000,
+# 10 000 and 100 000 events. Not timed: it fails only when the program dies or
+# stops answering for minutes. Its table is repeated in the summary.
+window_bench() {
+  rm -f "$bench_table"
+  cd "$ORVANE_WIN_BUILD"
+  ORVANE_EXE=$PWD/Orvane.exe ORVANE_E2E_WORK=$PWD/e2e-runs ORVANE_SCREENSHOTS=$PWD/../screenshots \
+    "$ORVANE_WINE" tests/e2e/orvane_e2e_bench.exe | tee "$bench_table.out"
+  grep '^|' "$bench_table.out" >"$bench_table" || true
+}
+
 run_stage "Dependencies" bash scripts/install-deps.sh
 if ((stage_rc != 0)); then
   exit 1
@@ -103,6 +115,8 @@ if ((e2e_rc == 0)); then
     run_stage "Wine prefix" orvane_wine_prefix
     if ((stage_rc == 0)); then
       run_stage "$e2e_stage" ctest --test-dir "$ORVANE_WIN_BUILD" --output-on-failure
+      bench_table=$ORVANE_WIN_BUILD/window-bench.txt
+      run_stage "Window benchmark ($ORVANE_WINE_ARCH)" window_bench
     else
       skip_stage "$e2e_stage" "no Wine prefix"
     fi
@@ -123,6 +137,11 @@ fi
 
 header "Summary"
 printf '%s\n' "${summary[@]}"
+if [[ -s ${bench_table:-} ]]; then
+  echo
+  echo "Window benchmark ($ORVANE_WINE_ARCH):"
+  cat "$bench_table"
+fi
 if ((${#failed[@]} > 0)); then
   echo "FAILED: ${failed[*]}"
   exit 1

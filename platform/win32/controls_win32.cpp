@@ -400,18 +400,25 @@ void set_picture(Control c, Picture p) {
   }
 }
 
+namespace {
+
+// Starts the system's move loop as a press on the caption does. The press
+// carries the cursor's screen position: the loop measures the move from it.
+void start_caption_drag(HWND hwnd) {
+  POINT at{};
+  GetCursorPos(&at);
+  ReleaseCapture();
+  SendMessageW(hwnd, WM_NCLBUTTONDOWN, HTCAPTION, MAKELPARAM(at.x, at.y));
+}
+
+}  // namespace
+
 void begin_drag(Control what) {
-  if (ControlRec* r = record(what)) {
-    ReleaseCapture();
-    SendMessageW(r->hwnd, WM_NCLBUTTONDOWN, HTCAPTION, 0);
-  }
+  if (ControlRec* r = record(what)) start_caption_drag(r->hwnd);
 }
 
 void begin_window_drag(Window w) {
-  if (WindowObject* r = object(w)) {
-    ReleaseCapture();
-    SendMessageW(r->hwnd, WM_NCLBUTTONDOWN, HTCAPTION, 0);
-  }
+  if (WindowObject* r = object(w)) start_caption_drag(r->hwnd);
 }
 
 void on_click(Control c, Handler h) {

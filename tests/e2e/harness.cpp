@@ -405,6 +405,12 @@ HWND wait_for_popup_menu(DWORD pid) {
   return menu;
 }
 
+bool answers(HWND window, Millis timeout) {
+  DWORD_PTR result = 0;
+  return SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_NORMAL, static_cast<UINT>(timeout.count()),
+                             &result) != 0;
+}
+
 void drag(HWND window, int dx, int dy) {
   const RECT r = window_rect(window);
   const int x = r.left + 40, y = (r.top + r.bottom) / 2;
@@ -414,7 +420,17 @@ void drag(HWND window, int dx, int dy) {
   in.type = INPUT_MOUSE;
   in.mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
   SendInput(1, &in, sizeof in);
-  Sleep(300);
+  // Moves made before the window's thread has entered its move loop would be
+  // lost or start the move elsewhere.
+  const DWORD thread = GetWindowThreadProcessId(window, nullptr);
+  wait_until(
+      [&] {
+        GUITHREADINFO info{};
+        info.cbSize = sizeof info;
+        return GetGUIThreadInfo(thread, &info) && (info.flags & GUI_INMOVESIZE) != 0;
+      },
+      Millis{5000}, Millis{20});
+  Sleep(100);
   for (int i = 1; i <= 10; ++i) {
     SetCursorPos(x + dx * i / 10, y + dy * i / 10);
     in.mi.dwFlags = MOUSEEVENTF_MOVE;

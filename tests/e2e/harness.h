@@ -139,9 +139,13 @@ RECT rect_in_parent(HWND window);  // relative to the parent's client area
 // Posts the messages, so a handler that opens a modal box does not block the test.
 void click_button(HWND button);            // BM_CLICK
 void click_at(HWND window, int x, int y);  // left press and release, client coordinates
-// Real mouse input: press 40 pixels into the window at mid height, move by
-// (dx, dy) in steps, release.
+// Real mouse input: press 40 pixels into the window at mid height, wait (up
+// to 5 s) for its thread to enter the system's move loop, move by (dx, dy) in
+// steps, release.
 void drag(HWND window, int dx, int dy);
+// True when the window's thread handles a sent WM_NULL within the timeout:
+// everything it was doing before has finished.
+bool answers(HWND window, Millis timeout = kDefaultTimeout);
 // The visible pop-up menu window ("#32768") of the process, or nullptr; the
 // second waits up to 10 s for one to appear.
 HWND popup_menu(DWORD pid);

@@ -1,6 +1,7 @@
 // The real program against what users and the system do by accident: Esc in
 // the board, a clock that jumps, a launch typed in lower case, a config.ini
-// with Chinese text on a non-Chinese system, a read-only event list.
+// with Chinese text on a non-Chinese system, a read-only event list, a line
+// too long to edit.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -151,6 +152,26 @@ TEST(Robustness, ReadOnlyEventListIsNotReplaced) {
   EXPECT_NE(GetFileAttributesW(path.c_str()) & FILE_ATTRIBUTE_READONLY, 0u) << "the file lost its read-only flag";
   EXPECT_EQ(window_text(editor), "2041年1月1日/改过的");
   SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+}
+
+TEST(Robustness, OverlongLineIsShownCutInTheEditorAndNeverSavedCut) {
+  OrvaneRun run;
+  const std::string list = utf8_to_gbk("2040年1月1日/") + std::string(100000, 'x');
+  run.dir().write("Orvane.txt", list);
+  run.start();
+  HWND main = run.main_window();
+  ASSERT_NE(main, nullptr);
+  post_command(main, MainCommand::设置);
+  HWND editor = run.control(编辑框_设置);
+  ASSERT_TRUE(wait_until([&] { return is_visible(run.control(外形框_设置)); }, Millis{10000}));
+  ASSERT_TRUE(answers(main));
+  const std::string shown = window_text(editor);
+  EXPECT_TRUE(shown.ends_with("……（此行过长，只显示前 4096 个字）")) << shown.size() << " bytes";
+  click_button(run.control(超级按钮_设置));
+  const std::string message = answer_message_box(run.process().id());
+  EXPECT_NE(message.find("文本编辑器"), std::string::npos) << message;
+  EXPECT_EQ(run.dir().read("Orvane.txt"), list);
+  EXPECT_TRUE(is_visible(run.control(外形框_设置)));
 }
 
 TEST(Robustness, BoardOpensScrolledToItsEnd) {

@@ -33,6 +33,8 @@ class SettingsPane : public ::testing::Test {
     PostMessageW(menu, WM_KEYDOWN, VK_DOWN, 0);
     PostMessageW(menu, WM_KEYDOWN, VK_RETURN, 0);
     ASSERT_TRUE(wait_until([&] { return is_visible(pane_); }, Millis{10000})) << "the pane did not open";
+    // The pane shows before it is filled and centred: let the opening finish.
+    ASSERT_TRUE(answers(main_));
   }
 
   std::string config(const char* key) {

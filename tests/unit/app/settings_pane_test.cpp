@@ -1,5 +1,6 @@
 #include "app/settings_pane.h"
 
+#include "app/board_view.h"
 #include "app_fixture.h"
 #include "core/board.h"
 
@@ -156,6 +157,82 @@ TEST_F(SettingsPane, CharacterWithoutGbkFormIsReportedWithItsLine) {
   EXPECT_EQ(read("Orvane.txt"), before);
   EXPECT_EQ(text_of(编辑框_设置), "2031年1月1日/a\r\n2032年1月1日/生日🎂");
   EXPECT_TRUE(ui::is_visible(c(外形框_设置)));
+}
+
+// Lists with lines too long for the editor: shown cut with the board's mark,
+// and 确定 refuses to save rather than write the cut text over the file.
+struct LongLineCase {
+  const char* name;
+  std::string list;   // Orvane.txt as UTF-8
+  std::string shown;  // the editor's text
+  bool refused;
+  friend void PrintTo(const LongLineCase& k, std::ostream* os) { *os << k.name; }
+};
+
+const std::string kFullLine = "2040年1月1日/" + std::string(4096 - 10, 'x');
+const std::string kLongLine = kFullLine + "yz";
+
+class LongLines : public AppTest, public ::testing::WithParamInterface<LongLineCase> {};
+
+TEST_P(LongLines, AreShownCutAndNeverSavedCut) {
+  const LongLineCase& k = GetParam();
+  write_gbk("Orvane.txt", k.list);
+  const auto before = read("Orvane.txt");
+  start();
+  ASSERT_TRUE(memory::choose_menu_item(app::more_menu(), MainCommand::设置));
+  EXPECT_EQ(text_of(编辑框_设置), k.shown);
+  memory::click(c(选择框_程序缩至托盘后自动打开));
+  memory::click(c(超级按钮_设置));
+  if (k.refused) {
+    ASSERT_EQ(memory::messages().size(), 1u);
+    const std::string message = memory::messages()[0].text;
+    EXPECT_NE(message.find("超过 4096 个字的行"), std::string::npos) << message;
+    EXPECT_NE(message.find("文本编辑器"), std::string::npos) << message;
+    EXPECT_NE(message.find("原文件未改动，选项也未保存"), std::string::npos) << message;
+    EXPECT_EQ(read("Orvane.txt"), before) << "the file is kept whole";
+    EXPECT_FALSE(exists("config.ini")) << "the options are not written either";
+    EXPECT_TRUE(ui::is_visible(c(外形框_设置)));
+    EXPECT_EQ(text_of(编辑框_设置), k.shown);
+  } else {
+    EXPECT_TRUE(memory::messages().empty()) << memory::messages()[0].text;
+    EXPECT_EQ(read_utf8("Orvane.txt"), k.list);
+    EXPECT_FALSE(ui::is_visible(c(外形框_设置)));
+  }
+}
+
+const std::string kMark(app::kCutMark);
+
+std::string repeated(std::string_view text, int n) {
+  std::string out;
+  for (int i = 0; i < n; ++i) out += text;
+  return out;
+}
+
+INSTANTIATE_TEST_SUITE_P(Lists, LongLines,
+                         ::testing::Values(LongLineCase{"AtTheBound", "a\r\n" + kFullLine + "\r\nb",
+                                                        "a\r\n" + kFullLine + "\r\nb", false},
+                                           LongLineCase{"OneOver", "a\r\n" + kLongLine + "\r\nb",
+                                                        "a\r\n" + kFullLine + kMark + "\r\nb", true},
+                                           LongLineCase{"CjkLine", "2040年1月1日/" + repeated("长", 5000),
+                                                        "2040年1月1日/" + repeated("长", 4096 - 10) + kMark,
+                                                        true},
+                                           // Lone CRs end no line: 100 000 of them are one line.
+                                           LongLineCase{"BareCarriageReturns", std::string(100000, '\r'),
+                                                        std::string(4096, '\r') + kMark, true}),
+                         [](const auto& case_info) { return case_info.param.name; });
+
+TEST_F(SettingsPane, ListMendedOutsideSavesAgainOnceReopened) {
+  write_gbk("Orvane.txt", kLongLine);
+  open();
+  memory::click(c(超级按钮_设置));
+  ASSERT_EQ(memory::messages().size(), 1u);
+  write_gbk("Orvane.txt", "2040年1月1日/短了");
+  memory::mouse_down(c(标签4));
+  app::open_settings_pane();
+  memory::click(c(超级按钮_设置));
+  EXPECT_EQ(memory::messages().size(), 1u) << "no second refusal";
+  EXPECT_FALSE(ui::is_visible(c(外形框_设置)));
+  EXPECT_NE(text_of(编辑框_显示).find("/短了"), std::string::npos);
 }
 
 TEST_F(SettingsPane, ExampleLineHoldsTheCurrentMoment) {
