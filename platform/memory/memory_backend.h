@@ -90,6 +90,34 @@ const std::vector<Message>& messages();
 // The answer to the next message box (Ok when none is queued).
 void answer_next(ui::Answer a);
 
+// --- File dialogs ------------------------------------------------------------------
+// What the user chooses in the next file dialog: a path, or "" to cancel
+// (which is also the answer when none is queued).
+void answer_next_file_dialog(std::string path);
+struct FileDialogShown {
+  bool save;
+  ui::FileDialog dialog;
+  ui::Window owner;
+};
+const std::vector<FileDialogShown>& file_dialogs_shown();
+
+// --- Shell and registry -------------------------------------------------------------
+// Shortcuts are files whose link data stays in memory: what the program wrote
+// at this path, while the file is there (nothing for any other file).
+std::optional<sys::Shortcut> shortcut(std::string_view link_path);
+// Folders and addresses opened through the shell, in order.
+const std::vector<std::string>& shell_opened();
+struct ShellNotice {
+  sys::ShellChange change;
+  std::string path;
+  bool operator==(const ShellNotice&) const = default;
+};
+const std::vector<ShellNotice>& shell_notices();
+// Values of HKEY_LOCAL_MACHINE's Run key; while denied, deleting one fails.
+void set_run_value(const std::string& name);
+bool run_value_exists(const std::string& name);
+void deny_registry_writes(bool on);
+
 // --- What the program did -------------------------------------------------------------
 std::optional<int> exit_code();
 struct TrayIcon {

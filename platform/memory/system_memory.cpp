@@ -55,6 +55,8 @@ void reset_system() {
 void reset() {
   reset_ui();
   reset_system();
+  reset_shell();
+  reset_file_dialogs();
 }
 
 void set_executable_path(const std::string& path) { st().executable = path; }
@@ -133,6 +135,11 @@ bool copy_file(std::string_view from, std::string_view to) {
   return fs::copy_file(host(from), host(to), fs::copy_options::overwrite_existing, ec);
 }
 
+bool same_file(std::string_view a, std::string_view b) {
+  std::error_code ec;
+  return file_exists(a) && file_exists(b) && fs::equivalent(host(a), host(b), ec);
+}
+
 bool delete_file(std::string_view path) {
   std::error_code ec;
   return fs::remove(host(path), ec);
@@ -149,16 +156,10 @@ std::string special_folder(Folder f) {
   return it == st().folders.end() ? std::string() : it->second;
 }
 
-bool create_shortcut(std::string_view link_path, std::string_view target) {
-  return write_file(link_path, target);
-}
-std::string shortcut_target(std::string_view link_path) { return read_file(link_path).value_or(""); }
-bool shell_open(std::string_view) { return true; }
+// Shortcuts, the shell and the Run key: shell_memory.cpp.
 bool start_process(std::string_view) { return true; }
-void notify_shell_of_change(std::string_view) {}
 bool set_clipboard_text(std::string_view) { return true; }
 std::string registry_read_local_machine(std::string_view, std::string_view) { return {}; }
-bool registry_delete_run_value(std::string_view) { return true; }
 void play_wave_async(std::string_view wave_bytes) {
   memory::SoundLog& s = st().sound;
   ++s.plays;
