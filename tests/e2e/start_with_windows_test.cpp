@@ -1,0 +1,144 @@
+// "开机自启" on the real program: a real shell link in Wine's Startup folder,
+// read back through IShellLinkW, and removed again without touching the
+// desktop shortcut of the same name.
+#include "tests/e2e/harness.h"
+// after windows.h
+#include <gtest/gtest.h>
+#include <objbase.h>
+#include <shlobj.h>
+#include <shobjidl.h>
+
+#include <filesystem>
+#include <optional>
+#include <string>
+
+namespace orvane::e2e {
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr std::wstring_view kLinkName = L"Kelu倒计时.lnk";
+
+fs::path special_folder(int csidl) {
+  wchar_t buf[MAX_PATH] = {};
+  if (FAILED(SHGetFolderPathW(nullptr, csidl | CSIDL_FLAG_CREATE, nullptr, SHGFP_TYPE_CURRENT, buf)))
+    return {};
+  return fs::path(buf);
+}
+
+// One COM apartment for the test's link calls.
+class ComScope {
+ public:
+  ComScope() : ok_(SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED))) {}
+  ~ComScope() {
+    if (ok_) CoUninitialize();
+  }
+  ComScope(const ComScope&) = delete;
+  ComScope& operator=(const ComScope&) = delete;
+
+ private:
+  bool ok_;
+};
+
+template <typename T>
+void release(T*& p) {
+  if (p != nullptr) p->Release();
+  p = nullptr;
+}
+
+// The target path stored in a link file, read as Explorer reads it.
+std::optional<std::wstring> link_target(const fs::path& lnk) {
+  IShellLinkW* link = nullptr;
+  IPersistFile* file = nullptr;
+  std::optional<std::wstring> target;
+  if (SUCCEEDED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW,
+                                 reinterpret_cast<void**>(&link))) &&
+      SUCCEEDED(link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file))) &&
+      SUCCEEDED(file->Load(lnk.c_str(), STGM_READ))) {
+    wchar_t buf[MAX_PATH] = {};
+    if (SUCCEEDED(link->GetPath(buf, MAX_PATH, nullptr, 0))) target = buf;
+  }
+  release(file);
+  release(link);
+  return target;
+}
+
+bool write_link(const fs::path& lnk, const fs::path& target) {
+  IShellLinkW* link = nullptr;
+  IPersistFile* file = nullptr;
+  const bool ok = SUCCEEDED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW,
+                                             reinterpret_cast<void**>(&link))) &&
+                  SUCCEEDED(link->SetPath(target.c_str())) &&
+                  SUCCEEDED(link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file))) &&
+                  SUCCEEDED(file->Save(lnk.c_str(), TRUE));
+  release(file);
+  release(link);
+  return ok;
+}
+
+bool is_checked(HWND box) { return SendMessageW(box, BM_GETCHECK, 0, 0) == BST_CHECKED; }
+
+class StartWithWindows : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    startup_ = special_folder(CSIDL_STARTUP);
+    desktop_ = special_folder(CSIDL_DESKTOPDIRECTORY);
+    ASSERT_FALSE(startup_.empty());
+    ASSERT_FALSE(desktop_.empty());
+    std::error_code ec;
+    fs::remove(startup_ / kLinkName, ec);
+    fs::remove(desktop_ / kLinkName, ec);
+  }
+  void TearDown() override {
+    std::error_code ec;
+    fs::remove(startup_ / kLinkName, ec);
+    fs::remove(desktop_ / kLinkName, ec);
+  }
+
+  // Opens the settings pane through "更多菜单" ("设置" is its first item).
+  void open_pane() {
+    click_button(run_.control(窗口更多按钮));
+    HWND menu = wait_for_popup_menu(run_.process().id());
+    ASSERT_NE(menu, nullptr) << "the menu did not pop up";
+    PostMessageW(menu, WM_KEYDOWN, VK_DOWN, 0);
+    PostMessageW(menu, WM_KEYDOWN, VK_RETURN, 0);
+    ASSERT_TRUE(wait_until([&] { return is_visible(run_.control(外形框_设置)); }, Millis{10000}));
+  }
+
+  ComScope com_;
+  OrvaneRun run_;
+  fs::path startup_, desktop_;
+};
+
+TEST_F(StartWithWindows, TickingMakesARealStartupLinkAndClearingRemovesIt) {
+  run_.start();
+  ASSERT_NE(run_.main_window(), nullptr);
+  open_pane();
+  HWND box = run_.control(选择框_开机自启);
+  EXPECT_FALSE(is_checked(box));
+
+  click_button(box);
+  const fs::path lnk = startup_ / kLinkName;
+  ASSERT_TRUE(wait_until([&] { return fs::exists(lnk); })) << "no link in " << narrow(startup_.wstring());
+  const fs::path program = run_.dir().path() / L"Orvane.exe";
+  const std::optional<std::wstring> target = link_target(lnk);
+  ASSERT_TRUE(target.has_value()) << "the link cannot be read";
+  EXPECT_EQ(narrow(*target), narrow(program.wstring()));
+  EXPECT_TRUE(top_windows("错误：", run_.process().id()).empty()) << "success is silent";
+  screenshot("start-with-windows-ticked", run_.main_window());
+
+  // The pane shows the link's existence at its next opening.
+  click_at(run_.control(标签4), 4, 4);
+  ASSERT_TRUE(wait_until([&] { return !is_visible(run_.control(外形框_设置)); }));
+  open_pane();
+  EXPECT_TRUE(is_checked(box));
+
+  ASSERT_TRUE(write_link(desktop_ / kLinkName, program));
+  click_button(box);
+  EXPECT_TRUE(wait_until([&] { return !fs::exists(lnk); })) << "the start-up link stayed";
+  EXPECT_TRUE(fs::exists(desktop_ / kLinkName)) << "the desktop shortcut must stay";
+  EXPECT_TRUE(top_windows("错误：", run_.process().id()).empty());
+}
+
+}  // namespace
+}  // namespace orvane::e2e
