@@ -76,6 +76,30 @@ bool write_link(const fs::path& lnk, const fs::path& target) {
   return ok;
 }
 
+struct LinkFacts {
+  std::wstring target, description;
+  int show = 0;
+};
+
+std::optional<LinkFacts> link_facts(const fs::path& lnk) {
+  IShellLinkW* link = nullptr;
+  IPersistFile* file = nullptr;
+  std::optional<LinkFacts> facts;
+  if (SUCCEEDED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW,
+                                 reinterpret_cast<void**>(&link))) &&
+      SUCCEEDED(link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file))) &&
+      SUCCEEDED(file->Load(lnk.c_str(), STGM_READ))) {
+    wchar_t path[MAX_PATH] = {}, description[MAX_PATH] = {};
+    int show = 0;
+    if (SUCCEEDED(link->GetPath(path, MAX_PATH, nullptr, 0)) &&
+        SUCCEEDED(link->GetDescription(description, MAX_PATH)) && SUCCEEDED(link->GetShowCmd(&show)))
+      facts = LinkFacts{path, description, show};
+  }
+  release(file);
+  release(link);
+  return facts;
+}
+
 bool is_checked(HWND box) { return SendMessageW(box, BM_GETCHECK, 0, 0) == BST_CHECKED; }
 
 class StartWithWindows : public ::testing::Test {
@@ -91,7 +115,7 @@ class StartWithWindows : public ::testing::Test {
   }
   void TearDown() override {
     std::error_code ec;
-    fs::remove(startup_ / kLinkName, ec);
+    fs::remove(startup_ / kLinkName, ec);  // a link, or a folder in its place
     fs::remove(desktop_ / kLinkName, ec);
   }
 
@@ -138,6 +162,55 @@ TEST_F(StartWithWindows, TickingMakesARealStartupLinkAndClearingRemovesIt) {
   EXPECT_TRUE(wait_until([&] { return !fs::exists(lnk); })) << "the start-up link stayed";
   EXPECT_TRUE(fs::exists(desktop_ / kLinkName)) << "the desktop shortcut must stay";
   EXPECT_TRUE(top_windows("错误：", run_.process().id()).empty());
+}
+
+// The program's question box "错误：", once it is up.
+HWND wait_for_question(DWORD pid, Millis timeout = Millis{10000}) {
+  return wait_for_top_window("错误：", pid, timeout);
+}
+
+// A folder in the link's place: the link cannot be written.
+TEST_F(StartWithWindows, AFailedLinkAsksAndYesPutsOneOnTheDesktop) {
+  const fs::path blocker = startup_ / kLinkName;
+  ASSERT_TRUE(fs::create_directory(blocker));
+  run_.start();
+  ASSERT_NE(run_.main_window(), nullptr);
+  open_pane();
+  HWND box = run_.control(选择框_开机自启);
+  const DWORD pid = run_.process().id();
+
+  click_button(box);
+  HWND question = wait_for_question(pid);
+  ASSERT_NE(question, nullptr) << "no question";
+  std::string texts;
+  for (HWND child : child_windows(question)) texts += window_text(child) + "|";
+  EXPECT_NE(texts.find("　　设置开机自启失败！是否在桌面创建程序快捷方式？"), std::string::npos) << texts;
+  EXPECT_NE(GetDlgItem(question, IDYES), nullptr);
+  EXPECT_NE(GetDlgItem(question, IDNO), nullptr);
+  EXPECT_NE(GetDlgItem(question, IDCANCEL), nullptr);
+  screenshot("start-with-windows-question");
+  click_button(GetDlgItem(question, IDYES));
+  const fs::path desktop_lnk = desktop_ / kLinkName;
+  ASSERT_TRUE(wait_until([&] { return fs::exists(desktop_lnk); })) << "no desktop shortcut";
+  ASSERT_TRUE(wait_until([&] { return top_windows("错误：", pid).empty(); }));
+  const std::optional<LinkFacts> facts = link_facts(desktop_lnk);
+  ASSERT_TRUE(facts.has_value());
+  EXPECT_EQ(narrow(facts->target), narrow((run_.dir().path() / L"Orvane.exe").wstring()));
+  EXPECT_EQ(narrow(facts->description), "Kelu倒计时");
+  EXPECT_EQ(facts->show, SW_SHOWNORMAL);
+
+  // Cancel writes shortcut.ini, which silences the question from then on.
+  click_button(box);  // cleared
+  click_button(box);  // ticked again
+  question = wait_for_question(pid);
+  ASSERT_NE(question, nullptr) << "no question the second time";
+  click_button(GetDlgItem(question, IDCANCEL));
+  EXPECT_TRUE(wait_until([&] { return run_.dir().exists("shortcut.ini"); }));
+  click_button(box);
+  click_button(box);
+  EXPECT_EQ(wait_for_question(pid, Millis{3000}), nullptr) << "asked although shortcut.ini exists";
+  EXPECT_TRUE(is_checked(box));
+  EXPECT_TRUE(fs::is_directory(blocker));
 }
 
 }  // namespace
