@@ -19,10 +19,15 @@ namespace {
 
 using win32::trace_failure;
 
+// The shell link's class and interface (shlguid.h), spelled here: taking them
+// from libuuid would bring in its one object that holds every GUID it knows.
+constexpr CLSID kShellLinkClass = {0x00021401, 0x0000, 0x0000, {0xC0, 0, 0, 0, 0, 0, 0, 0x46}};
+constexpr IID kShellLinkInterface = {0x000214F9, 0x0000, 0x0000, {0xC0, 0, 0, 0, 0, 0, 0, 0x46}};
+
 win32::ComPtr<IShellLinkW> new_shell_link() {
   win32::ComPtr<IShellLinkW> link;
   const HRESULT hr =
-      CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW, link.put_void());
+      CoCreateInstance(kShellLinkClass, nullptr, CLSCTX_INPROC_SERVER, kShellLinkInterface, link.put_void());
   if (FAILED(hr)) trace_failure(L"CoCreateInstance(CLSID_ShellLink)", static_cast<unsigned long>(hr));
   return link;
 }
