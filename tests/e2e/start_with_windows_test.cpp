@@ -100,6 +100,26 @@ std::optional<LinkFacts> link_facts(const fs::path& lnk) {
   return facts;
 }
 
+constexpr const wchar_t* kRunKey = L"Software\\Microsoft\\Windows\\CurrentVersion\\Run";
+
+bool set_run_value(std::wstring_view name, std::wstring_view data) {
+  HKEY key = nullptr;
+  if (RegCreateKeyExW(HKEY_LOCAL_MACHINE, kRunKey, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key, nullptr) !=
+      ERROR_SUCCESS)
+    return false;
+  const std::wstring value(data);
+  const LSTATUS s =
+      RegSetValueExW(key, std::wstring(name).c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
+                     static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t)));
+  RegCloseKey(key);
+  return s == ERROR_SUCCESS;
+}
+
+bool run_value_exists(std::wstring_view name) {
+  return RegGetValueW(HKEY_LOCAL_MACHINE, kRunKey, std::wstring(name).c_str(), RRF_RT_ANY, nullptr, nullptr,
+                      nullptr) == ERROR_SUCCESS;
+}
+
 bool is_checked(HWND box) { return SendMessageW(box, BM_GETCHECK, 0, 0) == BST_CHECKED; }
 
 class StartWithWindows : public ::testing::Test {
@@ -158,9 +178,15 @@ TEST_F(StartWithWindows, TickingMakesARealStartupLinkAndClearingRemovesIt) {
   EXPECT_TRUE(is_checked(box));
 
   ASSERT_TRUE(write_link(desktop_ / kLinkName, program));
+  // A Run value of that name, as older versions may have left it.
+  ASSERT_TRUE(set_run_value(L"Kelu倒计时", program.wstring()));
+  ASSERT_TRUE(set_run_value(L"OrvaneTestOther", L"x"));
   click_button(box);
   EXPECT_TRUE(wait_until([&] { return !fs::exists(lnk); })) << "the start-up link stayed";
   EXPECT_TRUE(fs::exists(desktop_ / kLinkName)) << "the desktop shortcut must stay";
+  EXPECT_FALSE(run_value_exists(L"Kelu倒计时"));
+  EXPECT_TRUE(run_value_exists(L"OrvaneTestOther"));
+  RegDeleteKeyValueW(HKEY_LOCAL_MACHINE, kRunKey, L"OrvaneTestOther");
   EXPECT_TRUE(top_windows("错误：", run_.process().id()).empty());
 }
 
