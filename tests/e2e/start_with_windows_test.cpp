@@ -147,6 +147,10 @@ class StartWithWindows : public ::testing::Test {
     PostMessageW(menu, WM_KEYDOWN, VK_DOWN, 0);
     PostMessageW(menu, WM_KEYDOWN, VK_RETURN, 0);
     ASSERT_TRUE(wait_until([&] { return is_visible(run_.control(外形框_设置)); }, Millis{10000}));
+    // The pane shows before it reads the Startup folder: a message sent now is
+    // handled once the opening has ended.
+    DWORD_PTR result = 0;
+    SendMessageTimeoutW(run_.main_window(), WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 10000, &result);
   }
 
   ComScope com_;
@@ -187,6 +191,38 @@ TEST_F(StartWithWindows, TickingMakesARealStartupLinkAndClearingRemovesIt) {
   EXPECT_FALSE(run_value_exists(L"Kelu倒计时"));
   EXPECT_TRUE(run_value_exists(L"OrvaneTestOther"));
   RegDeleteKeyValueW(HKEY_LOCAL_MACHINE, kRunKey, L"OrvaneTestOther");
+  EXPECT_TRUE(top_windows("错误：", run_.process().id()).empty());
+}
+
+// A click whose handler has run when this returns (it must show no box).
+void click_and_wait(HWND button) {
+  DWORD_PTR result = 0;
+  SendMessageTimeoutW(button, BM_CLICK, 0, 0, SMTO_ABORTIFHUNG, 10000, &result);
+}
+
+// The link is read back and compared with the program's path: the same
+// path is left alone, another one replaced.
+TEST_F(StartWithWindows, ALinkToTheProgramIsKeptAndOneToElsewhereReplaced) {
+  run_.start();
+  ASSERT_NE(run_.main_window(), nullptr);
+  open_pane();
+  HWND box = run_.control(选择框_开机自启);
+  const fs::path lnk = startup_ / kLinkName;
+  const fs::path program = run_.dir().path() / L"Orvane.exe";
+
+  ASSERT_TRUE(write_link(lnk, program));
+  const auto written = fs::last_write_time(lnk);
+  Sleep(1100);  // a rewrite would show in the time
+  click_and_wait(box);
+  EXPECT_EQ(fs::last_write_time(lnk), written) << "a link in order is not rewritten";
+
+  click_and_wait(box);  // cleared: the link goes
+  ASSERT_FALSE(fs::exists(lnk));
+  run_.dir().write("Old.exe", "MZ");
+  ASSERT_TRUE(write_link(lnk, run_.dir().path() / L"Old.exe"));
+  click_and_wait(box);
+  ASSERT_TRUE(wait_until([&] { return link_target(lnk) == program.wstring(); }))
+      << narrow(link_target(lnk).value_or(L"(unreadable)"));
   EXPECT_TRUE(top_windows("错误：", run_.process().id()).empty());
 }
 
