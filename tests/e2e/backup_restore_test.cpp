@@ -33,7 +33,7 @@ HWND file_name_box(HWND dialog) {
 }
 
 // The open or save dialog of the process, once it is up.
-HWND wait_for_file_dialog(DWORD pid) {
+HWND wait_for_file_dialog(DWORD pid, Millis timeout = Millis{10000}) {
   HWND found = nullptr;
   wait_until(
       [&] {
@@ -41,7 +41,7 @@ HWND wait_for_file_dialog(DWORD pid) {
           if (file_name_box(w) != nullptr) found = w;
         return found != nullptr;
       },
-      Millis{10000});
+      timeout);
   return found;
 }
 
@@ -177,6 +177,24 @@ TEST_F(BackupRestore, RestoreOntoAReadOnlyListChangesNothing) {
   EXPECT_FALSE(run_.dir().exists("Orvane.txt.new"));
   EXPECT_FALSE(contains(window_text(board_), "/新"));
   SetFileAttributesW(list.c_str(), FILE_ATTRIBUTE_NORMAL);
+}
+
+// The name field starts with the last path even when its folder has gone
+// since: the dialog still opens.
+TEST_F(BackupRestore, DialogOpensAfterTheLastFolderWasRemoved) {
+  const std::filesystem::path sub = run_.dir().path() / L"sub";
+  ASSERT_TRUE(std::filesystem::create_directory(sub));
+  HWND dialog = open_dialog(MainCommand::备份);
+  ASSERT_NE(dialog, nullptr);
+  choose(dialog, path("sub\\b.txt"));
+  EXPECT_TRUE(contains(answer_message(pid_), "备份倒计时数据成功！"));
+  std::filesystem::remove_all(sub);
+
+  dialog = open_dialog(MainCommand::恢复);
+  ASSERT_NE(dialog, nullptr) << "no dialog for a last path in a removed folder";
+  click_button(GetDlgItem(dialog, IDCANCEL));
+  EXPECT_TRUE(wait_until([&] { return wait_for_file_dialog(pid_, Millis{0}) == nullptr; }));
+  EXPECT_TRUE(top_windows(kProductName, pid_).empty()) << "a cancelled restore says nothing";
 }
 
 }  // namespace
