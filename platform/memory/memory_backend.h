@@ -24,7 +24,7 @@ void set_screen(const ui::ScreenInfo& s);
 void set_executable_path(const std::string& path);
 void set_special_folder(sys::Folder f, const std::string& path);
 void set_tick_count(std::uint32_t ticks);
-// While on, writing and replacing files fails and changes nothing.
+// While on, writing, replacing and deleting files fails and changes nothing.
 void fail_file_writes(bool on);
 // What the program did with sounds. A started sound counts as playing until
 // it is stopped.
