@@ -6,6 +6,7 @@
 #include "app/board_view.h"
 #include "app/config.h"
 #include "app/main_window.h"
+#include "app/start_with_windows.h"
 #include "core/date_time.h"
 #include "core/hide_expired.h"
 #include "core/text_codec.h"
@@ -49,11 +50,6 @@ void centre_in_main_window(ui::Control pane) {
   r.left = (win.width - r.width) / 2;
   r.top = (win.height - r.height) / 2;
   ui::set_rect(pane, r);
-}
-
-bool startup_shortcut_exists() {
-  const std::string folder = sys::special_folder(sys::Folder::Startup);
-  return !folder.empty() && sys::file_exists(folder + "\\Kelu倒计时.lnk");
 }
 
 }  // namespace

@@ -16,6 +16,7 @@ endif()
 # The features and the composition root above them; the same code runs on
 # both platform backends.
 set(ORVANE_APP_SOURCES
+  app/backup.cpp
   app/board_view.cpp
   app/config.cpp
   app/main_window_design.cpp
@@ -31,6 +32,7 @@ set(ORVANE_APP_SOURCES
   searchbox/search_box.cpp
   searchbox/search_box_design.cpp
   searchbox/search_box_placement.cpp
+  app/start_with_windows.cpp
   tray/alert_sound.cpp
   tray/expiry_alerts.cpp
   tray/main_window_tray.cpp
@@ -57,8 +59,10 @@ set(ORVANE_WIN32_SOURCES
   platform/win32/controls_win32.cpp
   platform/win32/dialogs_win32.cpp
   platform/win32/entry_win32.cpp
+  platform/win32/file_dialogs_win32.cpp
   platform/win32/menus_win32.cpp
   platform/win32/paint_win32.cpp
+  platform/win32/shell_win32.cpp
   platform/win32/system_win32.cpp
   platform/win32/timers_win32.cpp
   platform/win32/tray_win32.cpp
@@ -68,6 +72,8 @@ set(ORVANE_WIN32_SOURCES
 
 set(ORVANE_MEMORY_SOURCES
   ${ORVANE_AES_NATIVE_SOURCES}
+  platform/memory/file_dialogs_memory.cpp
+  platform/memory/shell_memory.cpp
   platform/memory/system_memory.cpp
   platform/memory/ui_memory.cpp
 )

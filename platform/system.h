@@ -26,6 +26,9 @@ bool write_file(std::string_view path, std::string_view bytes);
 // target is not replaced. On failure the target is left as it was.
 bool replace_file(std::string_view path, std::string_view bytes);
 bool copy_file(std::string_view from, std::string_view to);
+// True when both paths name one existing file, however each is spelled
+// (letter case, "." and "..", short names, links to the same file).
+bool same_file(std::string_view a, std::string_view b);
 bool delete_file(std::string_view path);
 bool create_folder(std::string_view path);
 
@@ -38,21 +41,34 @@ std::string ini_read(std::string_view path, std::string_view section, std::strin
 bool ini_write(std::string_view path, std::string_view section, std::string_view key, std::string_view value);
 
 // --- Shell --------------------------------------------------------------------
-enum class Folder { Startup, Desktop };
+enum class Folder { Startup, Desktop };  // the current user's
+// Empty when the system has no such folder.
 std::string special_folder(Folder f);
-bool create_shortcut(std::string_view link_path, std::string_view target);
-std::string shortcut_target(std::string_view link_path);
+// A shell link (.lnk file) to a program; no arguments, working folder or icon.
+struct Shortcut {
+  std::string target;
+  std::string description;   // none when empty
+  bool show_normal = false;  // sets the window state "normal"; else left unset
+};
+// Writes the link file, replacing one of that name.
+bool create_shortcut(std::string_view link_path, const Shortcut& link);
+// The target path stored in a link file; nothing when it cannot be read.
+std::optional<std::string> shortcut_target(std::string_view link_path);
 bool shell_open(std::string_view what);  // a folder or a web address
 // Starts a program from a command line with a normal window, without waiting
 // for it to end (only up to 1000 ms for it to become ready for input).
 bool start_process(std::string_view command_line);
-void notify_shell_of_change(std::string_view path);
+// Tells the shell of a change, so that its windows show it at once.
+enum class ShellChange { FileCreated, FolderChanged };
+void notify_shell(ShellChange change, std::string_view path);
 bool set_clipboard_text(std::string_view text);
 
 // --- Registry -------------------------------------------------------------------
 // A text value under HKEY_LOCAL_MACHINE ("" names the key's unnamed value);
 // nothing when it cannot be read.
 std::optional<std::string> registry_read_local_machine(std::string_view key, std::string_view value_name);
+// Deletes a value of HKEY_LOCAL_MACHINE\Software\Microsoft\Windows\CurrentVersion\Run;
+// false when it was not there or could not be deleted.
 bool registry_delete_run_value(std::string_view value_name);
 
 // --- Sound, network --------------------------------------------------------------

@@ -344,10 +344,17 @@ struct ScreenInfo {
 };
 ScreenInfo screen();
 
-// --- File dialogs (backup and restore) -------------------------------------------
-// Empty when the user cancels.
-std::string open_file_dialog(Window owner, std::string_view title, std::string_view filter);
-std::string save_file_dialog(Window owner, std::string_view title, std::string_view filter,
-                             std::string_view default_name);
+// --- Common file dialogs (backup and restore) -------------------------------------
+struct FileDialog {
+  std::string filter;  // shown name and pattern pairs joined by "|": "配置|*.txt"
+  std::string initial_folder;
+  std::string file_name;          // the file name field at opening
+  std::string default_extension;  // added by the save dialog to a name typed without one
+};
+// The system's dialogs with their default titles; the chosen path, empty when
+// the user cancels. The open dialog accepts only an existing file; the save
+// dialog needs an existing folder and asks before it overwrites a file.
+std::string open_file_dialog(Window owner, const FileDialog& dialog);
+std::string save_file_dialog(Window owner, const FileDialog& dialog);
 
 }  // namespace orvane::ui

@@ -1,12 +1,14 @@
 // The composition root: the one place that knows every feature.
 #include "program/program.h"
 
+#include "app/backup.h"
 #include "app/main_window.h"
 #include "app/settings_pane.h"
 #include "calendar/calendar_pane.h"
 #include "calendar/date_calculator.h"
 #include "online/promotion_labels.h"
 #include "searchbox/search_box.h"
+#include "app/start_with_windows.h"
 #include "tray/main_window_tray.h"
 
 namespace orvane::program {
@@ -15,6 +17,8 @@ bool start_program() {
   app::main_window = ui::load_window(app::kMainWindowDesign);
   app::connect_main_window();
   app::connect_settings_pane();
+  app::connect_backup();
+  app::connect_start_with_windows();
   tray::connect_tray();
   online::connect_online();
   // After the online part, which forgets the labels of an earlier run.

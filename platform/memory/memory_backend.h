@@ -24,7 +24,7 @@ void set_screen(const ui::ScreenInfo& s);
 void set_executable_path(const std::string& path);
 void set_special_folder(sys::Folder f, const std::string& path);
 void set_tick_count(std::uint32_t ticks);
-// While on, writing and replacing files fails and changes nothing.
+// While on, writing, replacing and deleting files fails and changes nothing.
 void fail_file_writes(bool on);
 // What the program did with sounds. A started sound counts as playing until
 // it is stopped.
@@ -105,6 +105,34 @@ const std::vector<Message>& messages();
 // The answer to the next message box (Ok when none is queued).
 void answer_next(ui::Answer a);
 
+// --- File dialogs ------------------------------------------------------------------
+// What the user chooses in the next file dialog: a path, or "" to cancel
+// (which is also the answer when none is queued).
+void answer_next_file_dialog(std::string path);
+struct FileDialogShown {
+  bool save;
+  ui::FileDialog dialog;
+  ui::Window owner;
+};
+const std::vector<FileDialogShown>& file_dialogs_shown();
+
+// --- Shell and registry -------------------------------------------------------------
+// Shortcuts are files whose link data stays in memory: what the program wrote
+// at this path, while the file is there (nothing for any other file).
+std::optional<sys::Shortcut> shortcut(std::string_view link_path);
+// Folders and addresses opened through the shell, in order.
+const std::vector<std::string>& shell_opened();
+struct ShellNotice {
+  sys::ShellChange change;
+  std::string path;
+  bool operator==(const ShellNotice&) const = default;
+};
+const std::vector<ShellNotice>& shell_notices();
+// Values of HKEY_LOCAL_MACHINE's Run key; while denied, deleting one fails.
+void set_run_value(const std::string& name);
+bool run_value_exists(const std::string& name);
+void deny_registry_writes(bool on);
+
 // --- What the program did -------------------------------------------------------------
 std::optional<int> exit_code();
 struct TrayIcon {
@@ -124,8 +152,6 @@ bool scrolled_to_end(ui::Control c);  // caret at the end after the last replace
 std::string date_format(ui::Control date_box);
 int opacity(ui::Window w);  // 0..255
 bool is_topmost(ui::Window w);
-// What the shell was asked to open, in order.
-const std::vector<std::string>& shell_opened();
 std::optional<ui::Colour> background(ui::Window w);
 std::optional<ui::Colour> background(ui::Control label);
 // Balloon tips shown, in order.

@@ -5,5 +5,7 @@ namespace orvane::memory {
 
 void reset_ui();
 void reset_system();
+void reset_shell();
+void reset_file_dialogs();
 
 }  // namespace orvane::memory

@@ -35,7 +35,6 @@ struct State {
   std::map<std::string, std::optional<std::string>> pages;
   std::map<std::string, int> requests;
   std::function<void()> during_request;
-  std::vector<std::string> shell_opened;
 };
 
 State& st() {
@@ -63,12 +62,13 @@ void reset_system() {
 void reset() {
   reset_ui();
   reset_system();
+  reset_shell();
+  reset_file_dialogs();
 }
 
 void set_executable_path(const std::string& path) { st().executable = path; }
 void set_special_folder(sys::Folder f, const std::string& path) { st().folders[f] = path; }
 void set_tick_count(std::uint32_t ticks) { st().ticks = ticks; }
-const std::vector<std::string>& shell_opened() { return st().shell_opened; }
 void fail_file_writes(bool on) { st().fail_writes = on; }
 void hold_workers(bool on) { st().hold_workers = on; }
 int finish_held_workers() {
@@ -157,7 +157,13 @@ bool copy_file(std::string_view from, std::string_view to) {
   return fs::copy_file(host(from), host(to), fs::copy_options::overwrite_existing, ec);
 }
 
+bool same_file(std::string_view a, std::string_view b) {
+  std::error_code ec;
+  return file_exists(a) && file_exists(b) && fs::equivalent(host(a), host(b), ec);
+}
+
 bool delete_file(std::string_view path) {
+  if (st().fail_writes) return false;
   std::error_code ec;
   return fs::remove(host(path), ec);
 }
@@ -173,21 +179,13 @@ std::string special_folder(Folder f) {
   return it == st().folders.end() ? std::string() : it->second;
 }
 
-bool create_shortcut(std::string_view link_path, std::string_view target) {
-  return write_file(link_path, target);
-}
-std::string shortcut_target(std::string_view link_path) { return read_file(link_path).value_or(""); }
-bool shell_open(std::string_view what) {
-  st().shell_opened.emplace_back(what);
-  return true;
-}
+// Shortcuts, the shell and the Run key: shell_memory.cpp.
 // A line that names no program fails, as CreateProcess does.
 bool start_process(std::string_view command_line) {
   if (st().fail_starts || command_line.empty() || command_line.front() == ' ') return false;
   st().started.emplace_back(command_line);
   return true;
 }
-void notify_shell_of_change(std::string_view) {}
 bool set_clipboard_text(std::string_view text) {
   st().clipboard = text;
   return true;
@@ -198,7 +196,6 @@ std::optional<std::string> registry_read_local_machine(std::string_view key, std
     if (equal_no_case(name.first, key) && equal_no_case(name.second, value_name)) return text;
   return std::nullopt;
 }
-bool registry_delete_run_value(std::string_view) { return true; }
 void play_wave_async(std::string_view wave_bytes) {
   memory::SoundLog& s = st().sound;
   ++s.plays;

@@ -609,8 +609,5 @@ Answer message_box(Window owner, std::string_view t, std::string_view title, But
 
 ScreenInfo screen() { return st().screen; }
 
-std::string open_file_dialog(Window, std::string_view, std::string_view) { return {}; }
-std::string save_file_dialog(Window, std::string_view, std::string_view, std::string_view) { return {}; }
-
 }  // namespace ui
 }  // namespace orvane

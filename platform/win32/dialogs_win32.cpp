@@ -1,4 +1,4 @@
-// Message boxes, the screen and the common file dialogs.
+// Message boxes and the screen.
 #include <windows.h>
 
 #include "platform/win32/ui_objects.h"
@@ -47,8 +47,5 @@ ScreenInfo screen() {
   s.work_area = Rect{wa.left, wa.top, wa.right - wa.left, wa.bottom - wa.top};
   return s;
 }
-
-std::string open_file_dialog(Window, std::string_view, std::string_view) { return {}; }
-std::string save_file_dialog(Window, std::string_view, std::string_view, std::string_view) { return {}; }
 
 }  // namespace orvane::ui

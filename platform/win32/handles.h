@@ -52,6 +52,10 @@ struct FindCloseH {
   void operator()(HANDLE h) const { FindClose(h); }
 };
 
+struct CloseRegKey {
+  void operator()(HKEY h) const { RegCloseKey(h); }
+};
+
 using File = Owned<HANDLE, CloseFile>;  // also threads and events
 using Font = Owned<HFONT, DeleteGdi>;
 using Pen = Owned<HPEN, DeleteGdi>;
@@ -61,5 +65,6 @@ using MemoryDc = Owned<HDC, DeleteDc>;
 using Icon = Owned<HICON, DestroyIconH>;
 using MenuHandle = Owned<HMENU, DestroyMenuH>;
 using FindHandle = Owned<HANDLE, FindCloseH>;
+using RegKey = Owned<HKEY, CloseRegKey>;
 
 }  // namespace orvane::win32

@@ -13,6 +13,7 @@
 #include "core/text_codec.h"
 #include "platform/system.h"
 #include "platform/win32/handles.h"
+#include "platform/win32/trace.h"
 #include "platform/win32/ui_objects.h"
 #include "platform/win32/wide.h"
 
@@ -110,7 +111,49 @@ bool replace_file(std::string_view path, std::string_view bytes) {
 }
 
 bool copy_file(std::string_view from, std::string_view to) {
-  return CopyFileW(win32::widen(from).c_str(), win32::widen(to).c_str(), FALSE) != FALSE;
+  if (CopyFileW(win32::widen(from).c_str(), win32::widen(to).c_str(), FALSE)) return true;
+  win32::trace_last_error(L"CopyFileW");
+  return false;
+}
+
+namespace {
+
+// The file's volume and index: one file however its path is spelled.
+std::optional<BY_HANDLE_FILE_INFORMATION> file_identity(std::string_view path) {
+  // No access asked: this opens also files that others hold open.
+  const win32::File f(CreateFileW(win32::widen(path).c_str(), 0,
+                                  FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                  OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+  BY_HANDLE_FILE_INFORMATION info{};
+  if (!f || !GetFileInformationByHandle(f.get(), &info)) return std::nullopt;
+  return info;
+}
+
+// The full path with long names, for files that cannot be opened at all.
+std::wstring full_long_path(std::string_view path) {
+  const std::wstring wide = win32::widen(path);
+  std::wstring full(32768, L'\0');
+  DWORD n = GetFullPathNameW(wide.c_str(), static_cast<DWORD>(full.size()), full.data(), nullptr);
+  if (n == 0 || n >= full.size()) return wide;
+  full.resize(n);
+  std::wstring long_path(32768, L'\0');
+  n = GetLongPathNameW(full.c_str(), long_path.data(), static_cast<DWORD>(long_path.size()));
+  if (n == 0 || n >= long_path.size()) return full;
+  long_path.resize(n);
+  return long_path;
+}
+
+}  // namespace
+
+bool same_file(std::string_view a, std::string_view b) {
+  if (!file_exists(a) || !file_exists(b)) return false;
+  const auto ia = file_identity(a), ib = file_identity(b);
+  if (ia && ib)
+    return ia->dwVolumeSerialNumber == ib->dwVolumeSerialNumber && ia->nFileIndexHigh == ib->nFileIndexHigh &&
+           ia->nFileIndexLow == ib->nFileIndexLow;
+  const std::wstring pa = full_long_path(a), pb = full_long_path(b);
+  return CompareStringOrdinal(pa.c_str(), static_cast<int>(pa.size()), pb.c_str(),
+                              static_cast<int>(pb.size()), TRUE) == CSTR_EQUAL;
 }
 
 bool delete_file(std::string_view path) { return DeleteFileW(win32::widen(path).c_str()) != FALSE; }
@@ -120,22 +163,7 @@ bool create_folder(std::string_view path) {
          GetLastError() == ERROR_ALREADY_EXISTS;
 }
 
-std::string special_folder(Folder f) {
-  wchar_t buf[MAX_PATH] = {};
-  const int csidl = f == Folder::Startup ? CSIDL_STARTUP : CSIDL_DESKTOPDIRECTORY;
-  if (FAILED(SHGetFolderPathW(nullptr, csidl, nullptr, SHGFP_TYPE_CURRENT, buf))) return {};
-  return win32::narrow(buf);
-}
-
-// Shortcuts, shell, registry and HTTP come with the features that use them.
-bool create_shortcut(std::string_view, std::string_view) { return false; }
-std::string shortcut_target(std::string_view) { return {}; }
-bool shell_open(std::string_view what) {
-  return reinterpret_cast<INT_PTR>(ShellExecuteW(nullptr, L"open", win32::widen(what).c_str(), nullptr,
-                                                 nullptr, SW_SHOWNORMAL)) > 32;
-}
-void notify_shell_of_change(std::string_view) {}
-bool registry_delete_run_value(std::string_view) { return false; }
+// Shortcuts, the shell and the Run key: shell_win32.cpp.
 
 namespace {
 

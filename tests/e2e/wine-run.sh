@@ -8,4 +8,7 @@ set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/../../scripts/wine-env.sh"
 orvane_display
 orvane_wine_prefix
+# Shortcuts the tests make in Wine's Startup and desktop folders must not turn
+# into menu entries and desktop files of the Linux user.
+export WINEDLLOVERRIDES="${WINEDLLOVERRIDES:+$WINEDLLOVERRIDES;}winemenubuilder.exe=d"
 orvane_wine "$@"

@@ -5,6 +5,8 @@
 #include <vector>
 
 #include "app_fixture.h"
+#include "calendar/date_calculator.h"
+#include "searchbox/search_box.h"
 #include "tray/main_window_tray.h"
 
 namespace orvane::testing {
@@ -39,15 +41,19 @@ TEST_F(Tray, AnyMouseActionOnTheIconOpensTheTrayMenu) {
   EXPECT_EQ(memory::popped_up_menu(), app::tray_menu());
 }
 
-TEST_F(Tray, ItemsOfLaterFeaturesDoNothingYet) {
+TEST_F(Tray, MoreMenuItemsReachTheirFeaturesAndLeaveTheBoard) {
   start();
   const std::string board = text_of(编辑框_显示);
+  const ui::Window search_box = searchbox::search_box_window();
   for (MainCommand item : {MainCommand::万年历, MainCommand::日期间隔计算器, MainCommand::备份,
                            MainCommand::恢复, MainCommand::淘宝搜索框})
     EXPECT_TRUE(memory::choose_menu_item(app::more_menu(), item))
         << memory::menu_item_text(app::more_menu(), item);
   EXPECT_TRUE(memory::choose_menu_item(app::tray_menu(), MainCommand::淘宝搜索框));
-  EXPECT_TRUE(memory::messages().empty());
+  EXPECT_TRUE(ui::is_visible(c(外形框_万年历)));
+  EXPECT_TRUE(ui::window_exists(calendar::date_calculator_window()));
+  EXPECT_EQ(searchbox::search_box_window(), search_box) << "the open search box is not opened twice";
+  EXPECT_TRUE(memory::messages().empty()) << "the file dialogs were cancelled";
   EXPECT_EQ(text_of(编辑框_显示), board);
   EXPECT_TRUE(ui::is_window_visible(app::main_window));
   EXPECT_FALSE(memory::exit_code());
