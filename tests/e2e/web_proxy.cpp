@@ -1,4 +1,5 @@
-// Winsock 2 before windows.h (which would bring the old winsock.h).
+// Winsock 2 wants windows.h without the old winsock.h.
+#define WIN32_LEAN_AND_MEAN
 #include "tests/e2e/web_proxy.h"
 
 #include <winsock2.h>
