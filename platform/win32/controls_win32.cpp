@@ -397,6 +397,5 @@ void on_key(Control c, std::function<void(Key)> h) {
 void set_date_format(Control, std::string_view) {}
 void set_date_value(Control, double) {}
 double date_value(Control) { return 0; }
-void navigate(Control, std::string_view) {}
 
 }  // namespace orvane::ui

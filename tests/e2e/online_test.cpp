@@ -163,5 +163,52 @@ TEST_F(Online, HintBalloonAtTheMoreButtonFiveSecondsAfterStart) {
       << "," << y;
 }
 
+constexpr std::string_view kMiniCaption = "Kelu软件更小型迷你资讯窗口";
+
+TEST_F(Online, MiniWindowWritesThePageFilesAndSitsInTheCorner) {
+  const auto page = tools::make_marker_page(
+      PageKind::Mini, {{"css网址", "http://ad.example/mini.css"}, {"子夹1html内容", "<p>今日 a&b</p>"}});
+  ASSERT_TRUE(page);
+  proxy_.serve(std::string(online::mini_page_url), *page);
+  proxy_.serve("http://ad.example/mini.css", "p { color: red }");
+  start();
+  post_tick(main_, 时钟_迷你资讯);
+  HWND mini = wait_for_top_window(kMiniCaption, run_.process().id(), Millis{15000});
+  ASSERT_NE(mini, nullptr) << "no mini window";
+  EXPECT_EQ(run_.dir().read("ad\\css.css"), "p { color: red }");
+  EXPECT_EQ(run_.dir().read("ad\\miniweb1.html"),
+            "<head><link rel=\"stylesheet\" type=\"text/css\" href=\"css.css\"/> </head>" +
+                utf8_to_gbk("<p>今日 a&b</p>"));
+  const int hs = GetSystemMetrics(SM_CYSCREEN), ws = GetSystemMetrics(SM_CXSCREEN);
+  RECT work{};
+  SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+  const int bar = hs - work.bottom == 0 ? 40 : hs - work.bottom;
+  const RECT r = window_rect(mini);
+  EXPECT_EQ(r.right - r.left, 298);
+  EXPECT_EQ(r.bottom - r.top, 112);
+  EXPECT_EQ(r.left, ws - 298 - 4);
+  EXPECT_EQ(r.top, hs - 112 - bar - 4);
+  screenshot("mini-window");
+
+  // One at a time: the next tick finds it open.
+  post_tick(main_, 时钟_迷你资讯);
+  Sleep(1500);
+  EXPECT_EQ(top_windows(kMiniCaption, run_.process().id()).size(), 1u);
+  EXPECT_EQ(proxy_.requests(std::string(online::mini_page_url)), 1);
+}
+
+TEST_F(Online, NoMiniWindowWhileAnotherProgramShowsOne) {
+  // A window of another process with the mini window's caption.
+  HWND other = CreateWindowExW(0, L"STATIC", widen(kMiniCaption).c_str(), WS_POPUP, 0, 0, 10, 10, nullptr,
+                               nullptr, GetModuleHandleW(nullptr), nullptr);
+  ASSERT_NE(other, nullptr);
+  start();
+  post_tick(main_, 时钟_迷你资讯);
+  Sleep(3000);
+  EXPECT_TRUE(top_windows(kMiniCaption, run_.process().id()).empty());
+  EXPECT_EQ(proxy_.requests(std::string(online::mini_page_url)), 0);
+  DestroyWindow(other);
+}
+
 }  // namespace
 }  // namespace orvane::e2e
