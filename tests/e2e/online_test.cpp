@@ -134,6 +134,16 @@ TEST_F(Online, TheWindowAnswersWhileAPageHangsAndTheLabelsKeepTheirDefaults) {
   EXPECT_EQ(window_text(run_.control(窗口假下)), "淘宝淘实惠");
 }
 
+TEST_F(Online, ExitDuringAFetchEndsTheProgramAtOnce) {
+  proxy_.hang(std::string(online::info_page_url));
+  start();
+  post_tick(main_, 时钟_联机);
+  ASSERT_TRUE(wait_until([&] { return proxy_.requests(std::string(online::info_page_url)) == 1; }));
+  // Under Wine a plain exit takes about 4 s; the page's wait would add 10 s.
+  post_command(main_, MainCommand::退出);
+  EXPECT_EQ(run_.process().wait_exit(Millis{8000}), std::optional<DWORD>(0)) << "still waiting for the page";
+}
+
 TEST_F(Online, HintBalloonAtTheMoreButtonFiveSecondsAfterStart) {
   start();
   HWND more = run_.control(窗口更多按钮);
