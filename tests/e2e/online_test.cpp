@@ -141,7 +141,7 @@ TEST_F(Online, ExitDuringAFetchEndsTheProgramAtOnce) {
   ASSERT_TRUE(wait_until([&] { return proxy_.requests(std::string(online::info_page_url)) == 1; }));
   // Under Wine a plain exit takes about 4 s; the page's wait would add 10 s.
   post_command(main_, MainCommand::退出);
-  EXPECT_EQ(run_.process().wait_exit(Millis{8000}), std::optional<DWORD>(0)) << "still waiting for the page";
+  EXPECT_EQ(run_.process().wait_exit(Millis{10000}), std::optional<DWORD>(0)) << "still waiting for the page";
 }
 
 TEST_F(Online, HintBalloonAtTheMoreButtonFiveSecondsAfterStart) {
