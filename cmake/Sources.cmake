@@ -53,6 +53,7 @@ set(ORVANE_WIN32_SOURCES
   platform/win32/aes_win32.cpp
   platform/win32/balloon_win32.cpp
   platform/win32/clipboard_win32.cpp
+  platform/win32/html_view_win32.cpp
   platform/win32/http_win32.cpp
   platform/win32/process_win32.cpp
   platform/win32/registry_read_win32.cpp

@@ -21,8 +21,12 @@ bool starts_with_no_case(std::string_view text, std::string_view prefix) {
 
 }  // namespace
 
+bool is_web_address(std::string_view url) {
+  return starts_with_no_case(url, "http://") || starts_with_no_case(url, "https://");
+}
+
 std::optional<std::string> browser_command_line(std::string_view command, std::string_view url) {
-  if (!starts_with_no_case(url, "http://") && !starts_with_no_case(url, "https://")) return std::nullopt;
+  if (!is_web_address(url)) return std::nullopt;
   std::string line(command);
   line += ' ';
   static constexpr char kHex[] = "0123456789ABCDEF";

@@ -11,6 +11,9 @@ inline constexpr std::string_view kNoBrowserMessage =
     "未发现默认网络浏览器或默认网络浏览器配置错误，该网址已送至剪贴板。";
 inline constexpr std::string_view kNoBrowserTitle = "提示：";
 
+// An http:// or https:// address (any letter case).
+bool is_web_address(std::string_view url);
+
 // The browser's command line for an address: the registered command, one
 // blank and the address. Addresses arrive from the network, so only http://
 // and https:// addresses are started, and blanks, tabs, double quotes and

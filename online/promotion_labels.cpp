@@ -7,6 +7,7 @@
 #include "core/text_codec.h"
 #include "online/addresses.h"
 #include "online/marker_page.h"
+#include "online/mini_window.h"
 #include "online/open_url.h"
 #include "online/page_fetch.h"
 #include "platform/system.h"
@@ -133,6 +134,7 @@ void on_start_hint_tick() {
 
 void on_mini_info_tick() {
   ui::set_period(app::main_timer(MainTimer::时钟_迷你资讯), random_minutes(25, 35));
+  open_mini_window(MiniInstance::A);
 }
 
 void connect_online() {

@@ -27,8 +27,9 @@ std::string_view creation_caption(AdLabel label);
 void on_label_pressed(AdLabel which, ui::Control label);
 
 // For labels of windows and panes that other parts build. The calendar pane
-// connects 标签_万年历广告 with AdLabel::Calendar once it exists: the label
-// then opens calendar_ad_link and the main window's online timer fills it.
+// connects 标签_万年历广告 with AdLabel::Calendar, after connect_online (which
+// forgets an earlier run's labels): the label then opens calendar_ad_link and
+// the main window's online timer fills it.
 void connect_promotion_label(AdLabel which, ui::Control label);
 // The date calculator window, at each creation: its 标签_广告 and its
 // one-shot 时钟_联机 (3000 ms in the design), which fills the label from

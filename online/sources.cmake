@@ -5,6 +5,8 @@ set(ORVANE_MARKER_PAGE_SOURCES
 )
 set(ORVANE_ONLINE_SOURCES
   ${ORVANE_MARKER_PAGE_SOURCES}
+  online/mini_window.cpp
+  online/mini_window_design.cpp
   online/open_url.cpp
   online/page_fetch.cpp
   online/promotion_labels.cpp

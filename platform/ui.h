@@ -270,8 +270,11 @@ void on_key(Control c, std::function<void(Key)> h);
 void set_date_format(Control date_box, std::string_view format);
 void set_date_value(Control date_box, double date_time);
 double date_value(Control date_box);
-// The HTML view (the information windows bring its implementation).
+// The HTML view shows a local file; its pages run with the rights of
+// Internet pages. A link that opens a new window is not followed there: its
+// address goes to the handler.
 void navigate(Control html_view, std::string_view file_path);
+void on_new_window(Control html_view, std::function<void(std::string_view url)> h);
 
 // --- Timers ---------------------------------------------------------------
 // A period of 0 stops the timer; a period above 0 starts or restarts it.

@@ -4,6 +4,7 @@
 #include "core/text_codec.h"
 #include "online/addresses.h"
 #include "online/marker_page.h"
+#include "online/mini_window.h"
 #include "online/open_url.h"
 #include "online/page_fetch.h"
 #include "platform/system.h"
@@ -143,6 +144,7 @@ void connect(ui::Window w) {
   ui::on_tray_action(w, on_tray_action);
   ui::on_command(w, Command::显示主窗口, show_search_box);
   ui::on_command(w, Command::淘宝淘实惠, [] { online::open_url(online::shop_channel_url); });
+  ui::on_command(w, Command::特别推荐, [] { online::open_mini_window(online::MiniInstance::B); });
   ui::on_command(w, Command::检查更新, [] { online::open_url(online::update_page_url); });
   ui::on_command(w, Command::菜单, [] { online::open_url(search_box_menu_link); });
   ui::on_command(w, Command::退出, close_search_box);

@@ -6,6 +6,7 @@
 
 #include "app/main_window.h"
 #include "core/text_to_number.h"
+#include "online/mini_window.h"
 #include "platform/settings_file.h"
 #include "searchbox/search_box.h"
 
@@ -92,7 +93,7 @@ void place_search_box_at(Placement where) {
   const int w = r.width, h = r.height;
   switch (where) {
     case Placement::BottomRight:
-      return move_to(s.ws - w - 4, s.hs - h - s.g - 4);
+      return online::place_at_screen_corner(search_box_window());
     case Placement::Centre:
       return move_to((s.ws - w) / 2, (s.hs - h) / 2);
     case Placement::BottomCentre:

@@ -161,6 +161,9 @@ struct Balloon {
   std::string text;
 };
 const std::vector<Balloon>& balloons();
+// The file an HTML view shows; a click on a link that opens a new window there.
+std::string shown_file(ui::Control html_view);
+void follow_new_window_link(ui::Control html_view, std::string_view url);
 // The owner of each message box shown, in order.
 const std::vector<ui::Window>& message_owners();
 

@@ -35,6 +35,8 @@ struct ControlRec {
   double date = 0;
   std::string date_format;
   std::optional<ui::Colour> background;
+  std::string shown_file;
+  std::function<void(std::string_view)> new_window;
 };
 
 struct TimerRec {
@@ -267,6 +269,13 @@ bool fire(ui::Timer timer) {
 const std::vector<Message>& messages() { return st().messages; }
 const std::vector<ui::Window>& message_owners() { return st().message_owners; }
 const std::vector<Balloon>& balloons() { return st().balloons; }
+std::string shown_file(ui::Control html_view) {
+  ControlRec* r = rec(html_view);
+  return r ? r->shown_file : std::string();
+}
+void follow_new_window_link(ui::Control html_view, std::string_view url) {
+  if (ControlRec* r = rec(html_view); r && r->new_window) r->new_window(url);
+}
 void answer_next(ui::Answer a) { st().answers.push_back(a); }
 std::optional<int> exit_code() { return st().exit_code; }
 
@@ -517,7 +526,12 @@ double date_value(Control c) {
   require(!r || r->kind == Kind::DateBox, "not a date box");
   return r ? r->date : 0;
 }
-void navigate(Control, std::string_view) {}
+void navigate(Control c, std::string_view file_path) {
+  if (ControlRec* r = rec(c)) r->shown_file = file_path;
+}
+void on_new_window(Control c, std::function<void(std::string_view)> h) {
+  if (ControlRec* r = rec(c)) r->new_window = std::move(h);
+}
 
 void set_period(Timer t, int ms) {
   if (TimerRec* r = rec(t)) r->period = ms > 0 ? ms : 0;

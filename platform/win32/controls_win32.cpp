@@ -488,7 +488,4 @@ double date_value(Control c) {
   return to_date_time(CivilTime{st.wYear, st.wMonth, st.wDay, st.wHour, st.wMinute, st.wSecond});
 }
 
-// The HTML view comes with the feature that uses it.
-void navigate(Control, std::string_view) {}
-
 }  // namespace orvane::ui

@@ -11,7 +11,8 @@ namespace orvane::sys {
 std::optional<std::string> registry_read_local_machine(std::string_view key, std::string_view value_name) {
   const std::wstring k = win32::widen(key), name = win32::widen(value_name);
   const wchar_t* value = name.empty() ? nullptr : name.c_str();
-  const DWORD types = RRF_RT_REG_SZ | RRF_RT_REG_EXPAND_SZ;
+  // REG_EXPAND_SZ values come expanded, as REG_SZ.
+  const DWORD types = RRF_RT_REG_SZ;
   DWORD bytes = 0;
   if (RegGetValueW(HKEY_LOCAL_MACHINE, k.c_str(), value, types, nullptr, nullptr, &bytes) != ERROR_SUCCESS)
     return std::nullopt;

@@ -2,6 +2,7 @@
 
 #include "app_fixture.h"
 #include "online/addresses.h"
+#include "online/mini_window.h"
 #include "searchbox/search_box_placement.h"
 #include "tools/marker_page_producer.h"
 
@@ -73,6 +74,7 @@ TEST_F(SearchBox, OpensAtStartAtTheBottomCentreWithTaobao) {
   EXPECT_TRUE(memory::tray_icon(app::main_window).present) << "the board keeps its own icon";
   EXPECT_EQ(ui::period(ui::timer(box(), searchbox::SearchBoxTimer::时钟_总在最前)), 1000);
   EXPECT_EQ(read("tb_temp.htm"), kTaobaoPage);
+  EXPECT_EQ(memory::shown_file(bc(超文本浏览框)), searchbox::taobao_page_path);
   EXPECT_EQ(ui::text(bc(标签_拖动柄)), " TaoBao");
   EXPECT_EQ(memory::background(box()), (ui::Colour{192, 96, 0}));
   // The hint points at the upper middle of "≡" (left 202 once "×" is at 218).
@@ -307,6 +309,13 @@ TEST_F(SearchBox, ExitFromItsTrayMenuDeletesThePagesAndLeavesTheBoard) {
   // Opened again: the file decides.
   ASSERT_TRUE(memory::choose_menu_item(app::tray_menu(), MainCommand::淘宝搜索框));
   EXPECT_EQ(ui::window_rect(box()).width, 214);
+}
+
+TEST_F(SearchBox, SpecialOfferOpensItsOwnMiniWindow) {
+  start();
+  ASSERT_TRUE(choose_tray(SearchBoxCommand::特别推荐));
+  EXPECT_TRUE(ui::window_exists(online::mini_window(online::MiniInstance::B)));
+  EXPECT_FALSE(ui::window_exists(online::mini_window(online::MiniInstance::A)));
 }
 
 TEST_F(SearchBox, ProgramExitFinishesTheSearchBox) {
