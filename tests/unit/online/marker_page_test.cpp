@@ -4,6 +4,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -162,6 +166,23 @@ TEST(Producer, PlainPageEscapesAmpersandsAsAWebPageDoes) {
   EXPECT_NE(outer.find("&amp;b=2"), std::string::npos);
   EXPECT_EQ(extract_between(remove_amp(outer), gbk("[css网址开始]"), gbk("[css网址结束]")),
             "http://a.example/c.css?a=1&b=2");
+}
+
+TEST(ProducerTool, WritesThePageFromItsCommandLine) {
+  const std::filesystem::path out = std::filesystem::temp_directory_path() / "orvane_marker_page_tool.htm";
+  std::filesystem::remove(out);
+  const std::string tool = MAKE_MARKER_PAGE;
+  ASSERT_EQ(std::system((tool + " calculator " + out.string() + " '广告文本=今日特价' 'a=b=c'").c_str()), 0);
+  std::ifstream in(out, std::ios::binary);
+  std::stringstream page;
+  page << in.rdbuf();
+  const std::string plain =
+      decrypt_section(extract_between(page.str(), gbk("[联机信息开始]"), gbk("[联机信息结束]")));
+  EXPECT_EQ(plain, gbk("[广告文本开始]今日特价[广告文本结束][a开始]b=c[a结束]"));
+  // Wrong use: an unknown page kind, a section without "=".
+  EXPECT_NE(std::system((tool + " nosuchpage " + out.string() + " 2>/dev/null").c_str()), 0);
+  EXPECT_NE(std::system((tool + " info " + out.string() + " nothing 2>/dev/null").c_str()), 0);
+  std::filesystem::remove(out);
 }
 
 }  // namespace
