@@ -73,15 +73,25 @@ ui::Key key_of(WPARAM vk) {
   return ui::Key::Other;
 }
 
-// A group box that holds controls passes their notifications on, as a pane does.
-LRESULT CALLBACK group_proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR, DWORD_PTR) {
-  LRESULT result = 0;
-  if (dispatch_child_notification(msg, wp, lp, result)) return result;
+// A box that holds controls (a pane, a group box): their notifications go to
+// the control that raised them, their colour requests to the top-level window.
+bool pass_on_for_children(HWND box, UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
+  if (dispatch_child_notification(msg, wp, lp, result)) return true;
   switch (msg) {
     case WM_CTLCOLORSTATIC:
     case WM_CTLCOLOREDIT:
     case WM_CTLCOLORBTN:
-      return SendMessageW(GetAncestor(hwnd, GA_ROOT), msg, wp, lp);
+      result = SendMessageW(GetAncestor(box, GA_ROOT), msg, wp, lp);
+      return true;
+  }
+  return false;
+}
+
+// A group box that holds controls passes their messages on, as a pane does.
+LRESULT CALLBACK group_proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR, DWORD_PTR) {
+  LRESULT result = 0;
+  if (pass_on_for_children(hwnd, msg, wp, lp, result)) return result;
+  switch (msg) {
     case WM_ERASEBKGND: {
       // The button class leaves its inside to the parent, which a group box
       // holding controls clips away.
@@ -138,12 +148,8 @@ HFONT gui_font() {
 
 LRESULT CALLBACK shape_proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
   LRESULT result = 0;
-  if (dispatch_child_notification(msg, wp, lp, result)) return result;
+  if (pass_on_for_children(hwnd, msg, wp, lp, result)) return result;
   switch (msg) {
-    case WM_CTLCOLORSTATIC:
-    case WM_CTLCOLOREDIT:
-    case WM_CTLCOLORBTN:
-      return SendMessageW(GetAncestor(hwnd, GA_ROOT), msg, wp, lp);
     case WM_PAINT:
       paint_shape(hwnd, record_of(hwnd));
       return 0;

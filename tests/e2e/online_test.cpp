@@ -155,7 +155,9 @@ TEST_F(Online, HintBalloonAtTheMoreButtonFiveSecondsAfterStart) {
         for (HWND w = GetTopWindow(nullptr); w != nullptr; w = GetWindow(w, GW_HWNDNEXT)) {
           DWORD owner = 0;
           GetWindowThreadProcessId(w, &owner);
-          if (owner == run_.process().id() && IsWindowVisible(w) && class_name(w) == "tooltips_class32") {
+          // The main window's own: the search box shows one of its own at start.
+          if (owner == run_.process().id() && IsWindowVisible(w) && class_name(w) == "tooltips_class32" &&
+              GetWindow(w, GW_OWNER) == main_) {
             tip = w;
             return true;
           }
