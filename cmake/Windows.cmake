@@ -12,8 +12,10 @@ target_link_libraries(Orvane PRIVATE orvane_core comctl32 shell32 shlwapi ole32 
 target_compile_definitions(Orvane PRIVATE UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601)
 if(MINGW)
   target_link_options(Orvane PRIVATE -municode -static)
-  # The shipped program carries no symbols.
-  target_link_options(Orvane PRIVATE $<$<CONFIG:Release,MinSizeRel>:-s>)
+  # The shipped program carries no symbols, nor code and data it never uses.
+  target_link_options(Orvane PRIVATE $<$<CONFIG:Release,MinSizeRel>:-s -Wl,--gc-sections>)
+  target_compile_options(Orvane PRIVATE -ffunction-sections -fdata-sections $<$<CONFIG:Release>:-Os>)
+  target_compile_options(orvane_core PRIVATE -ffunction-sections -fdata-sections $<$<CONFIG:Release>:-Os>)
 endif()
 set_target_properties(Orvane PROPERTIES
   OUTPUT_NAME Orvane
