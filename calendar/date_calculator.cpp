@@ -17,18 +17,6 @@ ui::Window g_window;
 
 constexpr std::string_view kDateBoxFormat = "yyyy年MM月dd日 HH时mm分ss秒";
 
-std::int64_t whole_seconds_between(DateTime a, DateTime b) {
-  const double d = linear_days(clamp_date_time(a)) - linear_days(clamp_date_time(b));
-  // The same rounding as the 32-bit count, without its limit.
-  return static_cast<std::int64_t>(std::trunc(std::fabs(d) * 86400.0 + 5.787037037037037e-6));
-}
-
-std::string duration_text(std::int64_t n) {
-  const auto rest = static_cast<std::int32_t>(n % 86400);
-  const std::string clock = format_duration(rest);  // "0天hh时mm分ss秒"
-  return std::to_string(n / 86400) + clock.substr(clock.find("天"));
-}
-
 void tell(std::string_view text) { ui::message_box(g_window, text, kCalculatorMessageTitle); }
 
 void compute_interval() {
@@ -84,8 +72,8 @@ std::optional<DateTime> add_days(DateTime t, std::int64_t n) {
 }
 
 std::string interval_text(DateTime one, DateTime two) {
-  const std::int64_t n = whole_seconds_between(two, one);
-  return " 两时间差：" + std::to_string(n) + "秒 / " + duration_text(n);
+  const std::int64_t n = whole_seconds_apart(two, one);
+  return " 两时间差：" + std::to_string(n) + "秒 / " + format_long_duration(n);
 }
 
 std::string offset_date_text(DateTime start, std::string_view days_text) {

@@ -237,16 +237,18 @@ std::string_view gregorian_festival(const Date& d) {
   return f ? f->name : std::string_view{};
 }
 
-std::string cell_text(int year, int month, int day) {
-  const Date d{year, month, day};
+CellLabel cell_label(const Date& d) {
   const std::optional<LunarDate> l = to_lunar(d);
   if (!l) return {};
-  if (const Festival* f = find_lunar_festival(*l)) return std::string(f->short_name);
-  if (const Festival* f = find_gregorian_festival(d)) return std::string(f->short_name);
-  if (const int term = solar_term_on(d); term >= 0) return std::string(solar_term_name(term));
-  if (l->day == 1) return month_name(l->month, l->leap);
-  return std::string(day_name(l->day));
+  if (const Festival* f = find_lunar_festival(*l)) return {std::string(f->short_name), CellKind::Festival};
+  if (const Festival* f = find_gregorian_festival(d)) return {std::string(f->short_name), CellKind::Festival};
+  if (const int term = solar_term_on(d); term >= 0)
+    return {std::string(solar_term_name(term)), CellKind::SolarTerm};
+  if (l->day == 1) return {month_name(l->month, l->leap), CellKind::Lunar};
+  return {std::string(day_name(l->day)), CellKind::Lunar};
 }
+
+std::string cell_text(int year, int month, int day) { return cell_label(Date{year, month, day}).text; }
 
 std::string full_text(int year, int month, int day) {
   const std::optional<LunarDate> l = to_lunar({year, month, day});

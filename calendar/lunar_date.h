@@ -100,6 +100,13 @@ std::string_view gregorian_festival(const Date& d);
 //   4. on 初一 the month name ("正月", "闰二月"), else the day name ("初二").
 // Empty for a date that is not convertible.
 std::string cell_text(int year, int month, int day);
+// The same text with what it names, for the calendar's colours.
+enum class CellKind { Lunar, Festival, SolarTerm };
+struct CellLabel {
+  std::string text;
+  CellKind kind = CellKind::Lunar;
+};
+CellLabel cell_label(const Date& d);
 
 // "2024年2月10日 农历甲辰年正月初一"; empty for a date that is not convertible.
 std::string full_text(int year, int month, int day);

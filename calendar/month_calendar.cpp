@@ -159,7 +159,7 @@ void MonthCalendar::paint(ui::Canvas& canvas, const Date& today) const {
   canvas.line({0, kGridTop - 1}, {canvas.width(), kGridTop - 1}, kHeaderPaper);
 
   const int first = day_number(m.first);
-  const int start = day_number(grid_start());
+  const int start = first - weekday(m.first);
   for (int i = 0; i < kRows * kColumns; ++i) {
     const int n = start + i;
     const Date d = date_from_day_number(n);
@@ -173,15 +173,12 @@ void MonthCalendar::paint(ui::Canvas& canvas, const Date& today) const {
                 : weekend ? kWeekendInk
                           : kInk,
                 11, d == date_, Align::Centre);
-    ui::Colour lunar_ink = kLunarInk;
-    if (!in_month)
-      lunar_ink = kOtherMonthInk;
-    else if (!lunar_festival(d).empty() || !gregorian_festival(d).empty())
-      lunar_ink = kFestivalInk;
-    else if (solar_term_on(d) >= 0)
-      lunar_ink = kSolarTermInk;
-    canvas.text({cell.left, cell.top + 19, cell.width, 15}, cell_text(d.year, d.month, d.day), lunar_ink, 8,
-                false, Align::Centre);
+    const CellLabel label = cell_label(d);
+    const ui::Colour lunar_ink = !in_month                           ? kOtherMonthInk
+                                 : label.kind == CellKind::Festival  ? kFestivalInk
+                                 : label.kind == CellKind::SolarTerm ? kSolarTermInk
+                                                                     : kLunarInk;
+    canvas.text({cell.left, cell.top + 19, cell.width, 15}, label.text, lunar_ink, 8, false, Align::Centre);
   }
 }
 

@@ -46,6 +46,7 @@ set(ORVANE_PLATFORM_SHARED_SOURCES
   platform/design_check.cpp
   platform/ini_file.cpp
   platform/ini_text.cpp
+  platform/menu_items.cpp
   platform/system_shared.cpp
 )
 

@@ -1,5 +1,6 @@
 #include "core/date_time.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <ctime>
@@ -180,14 +181,30 @@ bool is_later(DateTime a, DateTime b) {
   return linear_days(clamp_date_time(a)) > linear_days(clamp_date_time(b));
 }
 
+namespace {
+
+// The seconds of a distance in days, rounded as the board always has.
+std::int64_t whole_seconds(double days) {
+  return static_cast<std::int64_t>(std::trunc(std::fabs(days) * 86400.0 + 5.787037037037037e-6));
+}
+
+double days_apart(DateTime t1, DateTime t2) {
+  return linear_days(clamp_date_time(t1)) - linear_days(clamp_date_time(t2));
+}
+
+}  // namespace
+
 std::int32_t seconds_between(DateTime t1, DateTime t2) {
   if (t1 == t2) return 0;
-  const double d = linear_days(clamp_date_time(t1)) - linear_days(clamp_date_time(t2));
-  const double magnitude = std::trunc(std::fabs(d) * 86400.0 + 5.787037037037037e-6);
+  const double d = days_apart(t1, t2);
   // Differences beyond the 32-bit range (about 68 years) saturate instead of wrapping.
-  const double limit = std::numeric_limits<std::int32_t>::max();
-  const auto m = static_cast<std::int32_t>(magnitude > limit ? limit : magnitude);
+  const std::int64_t limit = std::numeric_limits<std::int32_t>::max();
+  const auto m = static_cast<std::int32_t>(std::min(whole_seconds(d), limit));
   return d < 0 ? -m : m;
+}
+
+std::int64_t whole_seconds_apart(DateTime t1, DateTime t2) {
+  return t1 == t2 ? 0 : whole_seconds(days_apart(t1, t2));
 }
 
 int years_between(DateTime t1, DateTime t2) {
@@ -235,12 +252,15 @@ std::string pad2(std::string_view t) {
   return s.substr(s.size() - 2);
 }
 
-std::string format_duration(std::int32_t n) {
+std::string format_duration(std::int32_t n) { return format_long_duration(n); }
+
+std::string format_long_duration(std::int64_t n) {
   if (n < 0) n = 0;
-  const std::int32_t days = n / 86400;
-  const std::int32_t hours = (n - days * 86400) / 3600;
-  const std::int32_t minutes = n % 3600 / 60;
-  const std::int32_t seconds = n % 3600 % 60;
+  const std::int64_t days = n / 86400;
+  const auto rest = static_cast<std::int32_t>(n % 86400);
+  const std::int32_t hours = rest / 3600;
+  const std::int32_t minutes = rest % 3600 / 60;
+  const std::int32_t seconds = rest % 60;
   std::string out;
   out.reserve(32);
   append_int(out, days);

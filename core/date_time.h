@@ -32,10 +32,15 @@ CivilTime system_local_time();
 DateTime clamp_date_time(DateTime x);
 double linear_days(DateTime x);
 std::int32_t seconds_between(DateTime t1, DateTime t2);
+// The distance between two moments in whole seconds, either way round and
+// without the 32-bit limit.
+std::int64_t whole_seconds_apart(DateTime t1, DateTime t2);
 int years_between(DateTime t1, DateTime t2);
 const char* weekday_name(DateTime x);
 std::string format_date_time(DateTime x);
 std::string format_duration(std::int32_t n);
+// The same for any count, also beyond the 68 years of 32 bits.
+std::string format_long_duration(std::int64_t n);
 std::string pad2(std::string_view t);
 
 // True when a is later than b on the continuous axis.

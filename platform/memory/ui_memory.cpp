@@ -9,6 +9,7 @@
 #include "core/date_time.h"
 #include "platform/memory/memory_backend.h"
 #include "platform/memory/memory_state.h"
+#include "platform/menu_items.h"
 #include "platform/ui.h"
 
 namespace orvane {
@@ -44,13 +45,6 @@ struct TimerRec {
   ui::Handler tick;
 };
 
-struct MenuItemRec {
-  int level;
-  int command;
-  std::string text;
-  unsigned flags;
-};
-
 struct WindowRec {
   std::string name, caption;
   int owner = -1;
@@ -60,7 +54,7 @@ struct WindowRec {
   int fronts = 0;
   std::vector<ControlRec> controls;
   std::vector<TimerRec> timers;
-  std::vector<std::vector<MenuItemRec>> menus;
+  std::vector<ui::MenuItems> menus;
   std::map<int, ui::Handler> commands;
   memory::TrayIcon tray;
   ui::Handler tray_event, clock_change;
@@ -113,19 +107,18 @@ TimerRec* rec(ui::Timer t) {
   require(t.id >= 0 && t.id < static_cast<int>(w->timers.size()), "no such timer");
   return &w->timers[static_cast<std::size_t>(t.id)];
 }
-std::vector<MenuItemRec>* rec(ui::Menu m) {
+ui::MenuItems* rec(ui::Menu m) {
   WindowRec* w = rec(ui::Window{m.window});
   if (!w) return nullptr;
   require(m.id >= 0 && m.id < static_cast<int>(w->menus.size()), "no such menu");
   return &w->menus[static_cast<std::size_t>(m.id)];
 }
-MenuItemRec* item(ui::Menu m, int command) {
+ui::MenuItemState* item(ui::Menu m, int command) {
   auto* items = rec(m);
   if (!items) return nullptr;
-  for (auto& it : *items)
-    if (it.command == command && command != 0) return &it;
-  require(false, "no menu item with that command");
-  return nullptr;
+  ui::MenuItemState* it = ui::find_menu_item(*items, command);
+  require(it != nullptr, "no menu item with that command");
+  return it;
 }
 
 void run(const ui::Handler& h) {
@@ -187,7 +180,7 @@ void type_char(ui::Control c, char32_t ch) {
 }
 
 bool choose_menu_item(ui::Menu m, int command) {
-  MenuItemRec* it = item(m, command);
+  ui::MenuItemState* it = item(m, command);
   if (!it || (it->flags & (ui::kItemHidden | ui::kSeparator))) return false;
   st().popped_up.reset();
   WindowRec* w = rec(ui::Window{m.window});
@@ -200,7 +193,7 @@ std::string menu_outline(ui::Menu m) {
   int level = 0;
   const auto* items = rec(m);
   if (!items) return out;
-  for (const MenuItemRec& it : *items) {
+  for (const ui::MenuItemState& it : *items) {
     if (it.flags & ui::kItemHidden) continue;
     for (; level < it.level; ++level) out += "[";
     for (; level > it.level; --level) out += "]";
@@ -213,7 +206,7 @@ std::string menu_outline(ui::Menu m) {
 }
 
 std::string menu_item_text(ui::Menu m, int command) {
-  MenuItemRec* it = item(m, command);
+  ui::MenuItemState* it = item(m, command);
   return it ? it->text : std::string();
 }
 
@@ -356,11 +349,7 @@ Window load_window(const WindowDesign& design, Window owner) {
     w.controls.push_back(std::move(c));
   }
   for (const TimerDesign& t : design.timers) w.timers.push_back(TimerRec{t.period > 0 ? t.period : 0, {}});
-  for (const MenuDesign& m : design.menus) {
-    std::vector<MenuItemRec> items;
-    for (const MenuItemDesign& d : m.items) items.push_back(MenuItemRec{d.level, d.command, d.text, d.flags});
-    w.menus.push_back(std::move(items));
-  }
+  for (const MenuDesign& m : design.menus) w.menus.push_back(menu_items(m));
   s.windows.push_back(std::move(w));
   return handle;
 }
@@ -548,34 +537,21 @@ void on_command(Window w, int command, Handler h) {
   if (WindowRec* r = rec(w)) r->commands[command] = std::move(h);
 }
 void set_menu_checked(Menu m, int command, bool on) {
-  if (MenuItemRec* it = item(m, command))
-    it->flags = on ? (it->flags | kItemChecked) : (it->flags & ~kItemChecked);
+  if (MenuItemState* it = item(m, command)) set_item_flag(*it, kItemChecked, on);
 }
 bool is_menu_checked(Menu m, int command) {
-  MenuItemRec* it = item(m, command);
+  MenuItemState* it = item(m, command);
   return it && (it->flags & kItemChecked);
 }
 void show_menu_item(Menu m, int command, bool visible) {
-  if (MenuItemRec* it = item(m, command))
-    it->flags = visible ? (it->flags & ~kItemHidden) : (it->flags | kItemHidden);
+  if (MenuItemState* it = item(m, command)) set_item_flag(*it, kItemHidden, !visible);
 }
 void show_menu_item_with_separator(Menu m, int command, bool visible) {
-  auto* recs = rec(m);
-  if (!recs) return;
-  auto& items = *recs;
-  for (std::size_t i = 0; i < items.size(); ++i) {
-    if (items[i].command != command || command == 0) continue;
-    for (std::size_t j = i; j < items.size() && j <= i + 1; ++j) {
-      if (j > i && !(items[j].flags & kSeparator)) break;
-      items[j].flags = visible ? (items[j].flags & ~kItemHidden) : (items[j].flags | kItemHidden);
-    }
-    return;
-  }
-  require(false, "no menu item with that command");
+  if (auto* items = rec(m))
+    require(show_item_with_separator(*items, command, visible), "no menu item with that command");
 }
-
 void set_menu_text(Menu m, int command, std::string_view text) {
-  if (MenuItemRec* it = item(m, command)) it->text = text;
+  if (MenuItemState* it = item(m, command)) it->text = text;
 }
 void pop_up_menu(Menu m, Point) {
   if (rec(m)) st().popped_up = m;

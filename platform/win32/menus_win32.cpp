@@ -7,18 +7,16 @@
 namespace orvane::win32 {
 namespace {
 
-MenuItemRec* find_item(ui::Menu m, int command) {
-  if (MenuRec* menu = record(m))
-    for (MenuItemRec& it : menu->items)
-      if (it.command == command && command != 0) return &it;
-  return nullptr;
+ui::MenuItemState* find_item(ui::Menu m, int command) {
+  MenuRec* menu = record(m);
+  return menu ? ui::find_menu_item(menu->items, command) : nullptr;
 }
 
 // The Win32 menu of the items from index i at the given level.
-HMENU build_menu(const std::vector<MenuItemRec>& items, std::size_t& i, int level) {
+HMENU build_menu(const ui::MenuItems& items, std::size_t& i, int level) {
   HMENU menu = CreatePopupMenu();
   while (i < items.size() && items[i].level >= level) {
-    const MenuItemRec& it = items[i];
+    const ui::MenuItemState& it = items[i];
     ++i;
     const bool has_sub = i < items.size() && items[i].level > it.level;
     if (has_sub) {
@@ -51,36 +49,24 @@ void on_command(Window w, int command, Handler h) {
 }
 
 void set_menu_checked(Menu m, int command, bool on) {
-  if (MenuItemRec* it = find_item(m, command))
-    it->flags = on ? (it->flags | kItemChecked) : (it->flags & ~kItemChecked);
+  if (MenuItemState* it = find_item(m, command)) set_item_flag(*it, kItemChecked, on);
 }
 
 bool is_menu_checked(Menu m, int command) {
-  MenuItemRec* it = find_item(m, command);
+  MenuItemState* it = find_item(m, command);
   return it && (it->flags & kItemChecked);
 }
 
 void show_menu_item(Menu m, int command, bool visible) {
-  if (MenuItemRec* it = find_item(m, command))
-    it->flags = visible ? (it->flags & ~kItemHidden) : (it->flags | kItemHidden);
+  if (MenuItemState* it = find_item(m, command)) set_item_flag(*it, kItemHidden, !visible);
 }
 
 void show_menu_item_with_separator(Menu m, int command, bool visible) {
-  MenuRec* menu = record(m);
-  if (!menu) return;
-  auto& items = menu->items;
-  for (std::size_t i = 0; i < items.size(); ++i) {
-    if (items[i].command != command || command == 0) continue;
-    for (std::size_t j = i; j < items.size() && j <= i + 1; ++j) {
-      if (j > i && !(items[j].flags & kSeparator)) break;
-      items[j].flags = visible ? (items[j].flags & ~kItemHidden) : (items[j].flags | kItemHidden);
-    }
-    return;
-  }
+  if (MenuRec* menu = record(m)) show_item_with_separator(menu->items, command, visible);
 }
 
 void set_menu_text(Menu m, int command, std::string_view text) {
-  if (MenuItemRec* it = find_item(m, command)) it->text = text;
+  if (MenuItemState* it = find_item(m, command)) it->text = text;
 }
 
 void pop_up_menu(Menu m, Point at) {

@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/menu_items.h"
 #include "platform/ui.h"
 #include "platform/win32/handles.h"
 
@@ -42,15 +43,8 @@ struct TimerRec {
   ui::Handler tick;
 };
 
-struct MenuItemRec {
-  int level;
-  int command;
-  std::string text;
-  unsigned flags;
-};
-
 struct MenuRec {
-  std::vector<MenuItemRec> items;
+  ui::MenuItems items;
 };
 
 struct WindowObject {

@@ -250,12 +250,7 @@ Window load_window(const WindowDesign& design, Window owner) {
   for (auto& c : obj->controls)
     SetWindowPos(c->hwnd, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
   for (const TimerDesign& t : design.timers) obj->timers.push_back(TimerRec{t.name, 0, {}});
-  for (const MenuDesign& m : design.menus) {
-    MenuRec menu;
-    for (const MenuItemDesign& it : m.items)
-      menu.items.push_back(MenuItemRec{it.level, it.command, it.text, it.flags});
-    obj->menus.push_back(std::move(menu));
-  }
+  for (const MenuDesign& m : design.menus) obj->menus.push_back(MenuRec{menu_items(m)});
   // A timer runs from the start with its designed period.
   for (const TimerDesign& t : design.timers)
     if (t.period > 0) set_period(Timer{handle.id, t.id}, t.period);

@@ -15,20 +15,13 @@ namespace {
 
 using calendar::CalculatorControl;
 
-HWND calculator_control(HWND window, CalculatorControl id) {
-  const int wanted = ui::kFirstControlId + static_cast<int>(id);
-  for (HWND w : child_windows(window))
-    if (GetDlgCtrlID(w) == wanted) return w;
-  return nullptr;
-}
-
 // The calculator: a visible top-level window of the program without caption
 // that holds the first date box.
 HWND find_calculator(DWORD pid) {
   HWND found = nullptr;
   wait_until([&] {
     for (HWND w : top_windows("", pid))
-      if (is_visible(w) && calculator_control(w, CalculatorControl::日期框_1)) found = w;
+      if (is_visible(w) && find_control(w, CalculatorControl::日期框_1)) found = w;
     return found != nullptr;
   });
   return found;
@@ -138,9 +131,9 @@ TEST(CalendarTools, DateCalculatorComputesFromItsPickers) {
   EXPECT_EQ(r.left, (GetSystemMetrics(SM_CXSCREEN) - 325) / 2);
   EXPECT_EQ(r.top, (GetSystemMetrics(SM_CYSCREEN) - 291) / 2);
 
-  HWND one = calculator_control(calc, CalculatorControl::日期框_1);
-  HWND two = calculator_control(calc, CalculatorControl::日期框_2);
-  HWND start = calculator_control(calc, CalculatorControl::日期框_3);
+  HWND one = find_control(calc, CalculatorControl::日期框_1);
+  HWND two = find_control(calc, CalculatorControl::日期框_2);
+  HWND start = find_control(calc, CalculatorControl::日期框_3);
   ASSERT_EQ(class_name(one), "SysDateTimePick32");
   RemoteTime remote(pid);
   ASSERT_TRUE(remote.set(one, 2024, 5, 7, 15, 4, 28));
@@ -148,21 +141,21 @@ TEST(CalendarTools, DateCalculatorComputesFromItsPickers) {
   ASSERT_TRUE(remote.set(start, 2024, 5, 6, 14, 3, 27));
   screenshot("date-calculator", calc);
 
-  click_button(calculator_control(calc, CalculatorControl::超级按钮1));
+  click_button(find_control(calc, CalculatorControl::超级按钮1));
   EXPECT_NE(answer_info_box(pid).find(" 两时间差：90061秒 / 1天01时01分01秒"), std::string::npos);
   EXPECT_TRUE(wait_until([&] { return GetFocus() == one || GetForegroundWindow() == calc; }));
 
-  HWND days = calculator_control(calc, CalculatorControl::编辑框_天);
+  HWND days = find_control(calc, CalculatorControl::编辑框_天);
   SendMessageW(days, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"10"));
-  click_button(calculator_control(calc, CalculatorControl::超级按钮2));
+  click_button(find_control(calc, CalculatorControl::超级按钮2));
   EXPECT_NE(answer_info_box(pid).find("2024年5月16日14时3分27秒，周四"), std::string::npos);
   SendMessageW(days, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L""));
-  click_button(calculator_control(calc, CalculatorControl::超级按钮2));
+  click_button(find_control(calc, CalculatorControl::超级按钮2));
   EXPECT_NE(answer_info_box(pid).find("2024年5月6日14时3分27秒，周一"), std::string::npos);
   EXPECT_EQ(window_text(days), "0");
 
   // "现时" puts the current moment into its own box only.
-  click_at(calculator_control(calc, CalculatorControl::标签3), 4, 4);
+  click_at(find_control(calc, CalculatorControl::标签3), 4, 4);
   SYSTEMTIME now;
   GetLocalTime(&now);
   ASSERT_TRUE(wait_until([&] {
@@ -179,7 +172,7 @@ TEST(CalendarTools, DateCalculatorComputesFromItsPickers) {
   EXPECT_EQ(remote.get(one)->wDay, 7);
   EXPECT_EQ(find_calculator(pid), calc) << "a second window was made";
 
-  click_at(calculator_control(calc, CalculatorControl::标签1), 4, 4);  // ×
+  click_at(find_control(calc, CalculatorControl::标签1), 4, 4);  // ×
   EXPECT_TRUE(wait_until([&] { return !IsWindow(calc); })) << "× did not close the window";
 }
 

@@ -329,8 +329,8 @@ std::vector<HWND> child_windows(HWND root) {
   return found;
 }
 
-HWND find_control(HWND root, app::MainControl id) {
-  const int wanted = ui::kFirstControlId + static_cast<int>(id);
+HWND find_control_row(HWND root, int row) {
+  const int wanted = ui::kFirstControlId + row;
   for (HWND w : child_windows(root))
     if (GetDlgCtrlID(w) == wanted) return w;
   return nullptr;
@@ -511,7 +511,8 @@ fs::path screenshot(std::string_view name, HWND window) {
 
   const auto* bgra = static_cast<const std::uint8_t*>(bits);
   std::vector<std::uint8_t> rgb(static_cast<std::size_t>(width) * static_cast<std::size_t>(height) * 3);
-  for (std::size_t i = 0, n = static_cast<std::size_t>(width) * static_cast<std::size_t>(height); i < n; ++i) {
+  for (std::size_t i = 0, n = static_cast<std::size_t>(width) * static_cast<std::size_t>(height); i < n;
+       ++i) {
     rgb[i * 3] = bgra[i * 4 + 2];
     rgb[i * 3 + 1] = bgra[i * 4 + 1];
     rgb[i * 3 + 2] = bgra[i * 4];

@@ -122,8 +122,13 @@ std::vector<HWND> top_windows(std::string_view caption, DWORD pid = 0);
 HWND wait_for_top_window(std::string_view caption, DWORD pid, Millis timeout = kDefaultTimeout);
 // Every descendant window of root.
 std::vector<HWND> child_windows(HWND root);
-// The descendant of root with the control id of this design row, or nullptr.
-HWND find_control(HWND root, app::MainControl id);
+// The descendant of root with the control id of this design row (of any
+// window's design enum), or nullptr.
+HWND find_control_row(HWND root, int row);
+template <typename E>
+HWND find_control(HWND root, E id) {
+  return find_control_row(root, static_cast<int>(id));
+}
 // Runs a menu command of the main window as choosing its item does (posted).
 void post_command(HWND main, app::MainCommand command);
 // Posts a timer's tick, as the system does when it falls due.

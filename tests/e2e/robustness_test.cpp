@@ -93,7 +93,8 @@ TEST_P(ClockChange, RebuildsTheBoardAtOnce) {
   ASSERT_TRUE(wait_until([&] { return shows_board(board); }));
   run.dir().write("Orvane.txt", utf8_to_gbk("2040年1月1日/时钟变了"));
   PostMessageW(main, GetParam().message, GetParam().wparam, 0);
-  EXPECT_TRUE(wait_until([&] { return window_text(board).find("/时钟变了") != std::string::npos; }, Millis{5000}))
+  EXPECT_TRUE(
+      wait_until([&] { return window_text(board).find("/时钟变了") != std::string::npos; }, Millis{5000}))
       << GetParam().name << ": " << window_text(board);
 }
 
@@ -127,7 +128,8 @@ TEST(Robustness, ConfigIsGbkWhateverTheSystemCodePage) {
   SendMessageW(minutes, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(thirty.c_str()));
   click_button(run.control(超级按钮_设置));
   ASSERT_TRUE(wait_until([&] {
-    return run.dir().read("config.ini").value_or("").find(utf8_to_gbk("autoactivate_min=３０")) != std::string::npos;
+    return run.dir().read("config.ini").value_or("").find(utf8_to_gbk("autoactivate_min=３０")) !=
+           std::string::npos;
   })) << run.dir().read("config.ini").value_or("");
 }
 
@@ -149,7 +151,8 @@ TEST(Robustness, ReadOnlyEventListIsNotReplaced) {
   const std::string message = answer_message_box(run.process().id());
   EXPECT_NE(message.find("无法保存"), std::string::npos) << message;
   EXPECT_EQ(run.dir().read("Orvane.txt"), list);
-  EXPECT_NE(GetFileAttributesW(path.c_str()) & FILE_ATTRIBUTE_READONLY, 0u) << "the file lost its read-only flag";
+  EXPECT_NE(GetFileAttributesW(path.c_str()) & FILE_ATTRIBUTE_READONLY, 0u)
+      << "the file lost its read-only flag";
   EXPECT_EQ(window_text(editor), "2041年1月1日/改过的");
   SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
 }

@@ -18,13 +18,6 @@ using searchbox::SearchBoxControl;
 
 constexpr std::string_view kCaption = "淘宝搜索框，便捷搜宝入口";
 
-HWND box_control(HWND box, SearchBoxControl id) {
-  const int wanted = ui::kFirstControlId + static_cast<int>(id);
-  for (HWND w : child_windows(box))
-    if (GetDlgCtrlID(w) == wanted) return w;
-  return nullptr;
-}
-
 void post_box_command(HWND box, SearchBoxCommand c) {
   PostMessageW(box, WM_COMMAND, MAKEWPARAM(static_cast<WORD>(c), 0), 0);
 }
@@ -77,7 +70,7 @@ TEST_F(SearchBox, OpensAtStartWithItsTrayIconAndTheTaobaoPage) {
   EXPECT_EQ(alpha, 204);
   EXPECT_TRUE(tray_icon_present(box_));
   EXPECT_TRUE(tray_icon_present(main_));
-  EXPECT_EQ(window_text(box_control(box_, SearchBoxControl::标签_拖动柄)), " TaoBao");
+  EXPECT_EQ(window_text(find_control(box_, SearchBoxControl::标签_拖动柄)), " TaoBao");
   const auto page = run_.dir().read("tb_temp.htm");
   ASSERT_TRUE(page.has_value());
   EXPECT_EQ(page->rfind("<script type='text/javascript'>\r\nalimama_pid='", 0), 0u);
@@ -93,23 +86,26 @@ TEST_F(SearchBox, EnginesCloseAndExitThroughItsTrayMenu) {
   ASSERT_TRUE(dd.has_value());
   EXPECT_EQ(dd->rfind("<script type=\"text/javascript\" > <!-- \r\ndd_ad_output=\"html\";\r\n", 0), 0u);
   EXPECT_TRUE(dd->ends_with("/union/script/dd_ads.js\" ></script>"));
-  EXPECT_EQ(rect_in_parent(box_control(box_, SearchBoxControl::标签_关闭按钮)).left, 198);
+  EXPECT_EQ(rect_in_parent(find_control(box_, SearchBoxControl::标签_关闭按钮)).left, 198);
   screenshot("search-box-dangdang", box_);
 
   post_box_command(box_, SearchBoxCommand::卓越);
   ASSERT_TRUE(wait_until([&] { return window_rect(box_).bottom - window_rect(box_).top == 59; }));
-  EXPECT_TRUE(is_visible(box_control(box_, SearchBoxControl::编辑框_卓越)));
+  EXPECT_TRUE(is_visible(find_control(box_, SearchBoxControl::编辑框_卓越)));
   screenshot("search-box-joyo", box_);
 
   post_box_command(box_, SearchBoxCommand::居中);
   const int ws = GetSystemMetrics(SM_CXSCREEN), hs = GetSystemMetrics(SM_CYSCREEN);
   ASSERT_TRUE(wait_until([&] { return window_rect(box_).top == (hs - 59) / 2; }));
-  click_at(box_control(box_, SearchBoxControl::标签_关闭按钮), 4, 4);  // ×
+  click_at(find_control(box_, SearchBoxControl::标签_关闭按钮), 4, 4);  // ×
   ASSERT_TRUE(wait_until([&] { return !IsWindowVisible(box_); })) << "× did not hide the window";
-  ASSERT_TRUE(wait_until([&] { return run_.dir().ini_value("TaoBaoSearchBox.ini", "general", "box") == "zhuoyue"; }));
+  ASSERT_TRUE(
+      wait_until([&] { return run_.dir().ini_value("TaoBaoSearchBox.ini", "general", "box") == "zhuoyue"; }));
   EXPECT_EQ(run_.dir().ini_value("TaoBaoSearchBox.ini", "general", "trans"), "20");
-  EXPECT_EQ(run_.dir().ini_value("TaoBaoSearchBox.ini", "general", "position_left"), std::to_string((ws - 230) / 2));
-  EXPECT_EQ(run_.dir().ini_value("TaoBaoSearchBox.ini", "general", "position_top"), std::to_string((hs - 59) / 2));
+  EXPECT_EQ(run_.dir().ini_value("TaoBaoSearchBox.ini", "general", "position_left"),
+            std::to_string((ws - 230) / 2));
+  EXPECT_EQ(run_.dir().ini_value("TaoBaoSearchBox.ini", "general", "position_top"),
+            std::to_string((hs - 59) / 2));
   EXPECT_TRUE(tray_icon_present(box_)) << "the icon stays while the window is hidden";
 
   post_box_command(box_, SearchBoxCommand::退出);
